@@ -1,0 +1,25 @@
+#include "app/LabsApplication.h"
+
+#include "input/ApplicationTitle.h"
+#include "input/FloatEnv.h"
+#include "input/Regional.h"
+#include "input/ReportException.h"
+
+#include <QEvent>
+
+LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    ResetFloatEnvironment();
+    ReadRegionalSettings();
+    SetApplicationTitle(TitleFromExecutableName(QCoreApplication::applicationFilePath()));
+}
+
+bool LabsApplication::notify(QObject* receiver, QEvent* event) {
+    if (event->type() == QEvent::LocaleChange && receiver == this)
+        ReadRegionalSettings();
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportCurrentException();
+        return false;
+    }
+}

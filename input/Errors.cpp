@@ -1,0 +1,9 @@
+#include "input/Errors.h"
+
+#include <new>
+
+QString ErrorMessage(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error))
+        return EOutOfMemory().Message();
+    return QString::fromUtf8(error.what());
+}
