@@ -1,8 +1,18 @@
 #include "roots/untLaguerre.h"
 
+#include "input/Regional.h"
+#include "roots/ReportMemo.h"
+#include "roots/RootReport.h"
+
+#include <QLineEdit>
+
 TfrmLaguerre* frmLaguerre = nullptr;
 
 namespace {
+
+constexpr int kMemoWidth = 444;
+constexpr int kClientHeight = 446;
+
 LabPanelLayout PanelLayout() {
     LabPanelLayout layout;
     layout.panelLeft = 444;
@@ -14,17 +24,59 @@ LabPanelLayout PanelLayout() {
     layout.replaceFullStops = true;
     return layout;
 }
+
+// Entry k of the polynomial is the coefficient of p^k: entry 0 holds a0, not a3.
+TCoeffArray RealCoefficients(double c0, double c1, double c2, double c3) {
+    TCoeffArray a;
+    a[0] = {c0, 0.0};
+    a[1] = {c1, 0.0};
+    a[2] = {c2, 0.0};
+    a[3] = {c3, 0.0};
+    return a;
+}
+
 } // namespace
 
-TfrmLaguerre::TfrmLaguerre() : TLabForm(QStringLiteral("Определение корней"), QSize(642, 446), PanelLayout()) {
+TfrmLaguerre::TfrmLaguerre()
+    : TLabForm(QStringLiteral("Определение корней"), QSize(642, kClientHeight), PanelLayout()) {
     setObjectName(QStringLiteral("frmLaguerre"));
+    Memo = new TReportMemo(this);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setGeometry(0, 0, kMemoWidth, kClientHeight);
+    setTabOrder(edta3, Memo);
 }
 
 void TfrmLaguerre::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    for (const QLineEdit* field : CoefficientFields())
-        ReadCoefficient(field);
+    a0 = ReadCoefficient(edta0);
+    a1 = ReadCoefficient(edta1);
+    a2 = ReadCoefficient(edta2);
+    a3 = ReadCoefficient(edta3);
+    ResetRootState();
+    LoadRootState();
+    FindRoots();
+    ShowRootReport(Status);
 }
 
-void OpenLaguerre() { OpenLabForm(frmLaguerre); }
+void TfrmLaguerre::LoadRootState() {
+    Degree = 3;
+    Coefficients = RealCoefficients(a0, a1, a2, a3);
+    StartPoint = {0.0, 0.0};
+    // 1 / 10^8, i.e. 1e-8.
+    Tolerance = 1.0 / 1e8;
+    IterationLimit = 100;
+    WorkDegree = Degree;
+    WorkCoefficients = Coefficients;
+}
+
+void OpenLaguerre() {
+    OpenLabForm(frmLaguerre);
+}
+
+void ShowRootReport(TRootStatus status) {
+    if (!frmLaguerre)
+        return;
+    frmLaguerre->Memo->ShowLines(
+        RootReportLines(status, RootCount, Roots, IterationLimit, RegionalNumberSeparators()));
+}
