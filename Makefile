@@ -24,3 +24,17 @@ install: build
 
 clean:
 	rm -rf $(BUILD)
+
+.PHONY: package check-package screenshots
+
+# The Debian package (CPack), left in $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
+
+# Builds the package, validates what it installs and starts the unpacked program.
+check-package:
+	BUILD=$(BUILD) bash scripts/check-package.sh
+
+# Screenshots of the five windows into docs/screenshots/ (needs no display).
+screenshots: build
+	BUILD=$(BUILD) bash scripts/screenshots.sh
