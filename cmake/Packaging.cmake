@@ -46,11 +46,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries the program links, the platform plugins without which Qt
-# cannot open a window, and the fonts that keep the fixed layouts and the chart
-# labels at their designed widths. dpkg-shlibdeps adds the C and C++ runtimes.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins (>= 6.4), fonts-liberation")
+# dpkg-shlibdeps derives the libraries the executable links: the C and C++
+# runtimes and the Qt 6 core, gui and widgets libraries. What it cannot see is
+# named here: the platform plugins without which Qt opens no window, and the
+# fonts that keep the fixed layouts and the chart labels at their designed widths.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-liberation")
 
 include(CPack)

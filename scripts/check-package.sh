@@ -53,7 +53,12 @@ desktop=$root/usr/share/applications/$APP_ID.desktop
 if desktop-file-validate "$desktop"; then pass "desktop-file-validate"; else fail "desktop-file-validate"; fi
 grep -qx 'Name=Теория управления' "$desktop" && pass "menu name" || fail "menu name"
 grep -qx 'Categories=Education;Science;' "$desktop" && pass "categories" || fail "categories"
-grep -q '^Comment=.*[а-яА-Я]' "$desktop" && pass "Russian comment" || fail "no Russian comment"
+# Cyrillic letters start with the UTF-8 lead byte 0xD0 or 0xD1; bytes need no locale.
+LC_ALL=C grep -q $'^Comment=.*[\xd0\xd1]' "$desktop" && pass "Russian comment" || fail "no Russian comment"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] && pass "menu icon $icon is installed" || fail "menu icon '$icon' not installed"
+exec=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$root/usr/bin/$exec" ] && pass "menu command $exec is installed" || fail "menu command '$exec' not installed"
 if appstreamcli validate --no-net "$root/usr/share/metainfo/$APP_ID.metainfo.xml"; then
   pass "appstreamcli validate"
 else
