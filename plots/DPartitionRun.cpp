@@ -1,0 +1,101 @@
+#include "plots/DPartitionRun.h"
+
+#include "input/FloatEnv.h"
+#include "input/ParseReal.h"
+#include "plots/AxisRange.h"
+
+#include <cmath>
+
+namespace {
+
+struct Coefficients {
+    double a0, a1, a2;
+};
+
+struct Extremes {
+    double xcross = 0; // real part where the imaginary part last went from - to +
+    double ypeak = 0;  // imaginary part at the first peak of its magnitude
+    double xmin = 0;   // smallest real part
+};
+
+Coefficients ParseAll(const QStringList& texts) {
+    Coefficients c{};
+    c.a0 = ParseCoefficient(texts.value(0));
+    c.a1 = ParseCoefficient(texts.value(1));
+    c.a2 = ParseCoefficient(texts.value(2));
+    // a3 is the free coefficient the plane is drawn in: its value is not used, but
+    // a text that is no number is still an error.
+    ParseCoefficient(texts.value(3));
+    return c;
+}
+
+// Follows |Y| until it first decreases; from then on the peak stays.
+struct PeakTracker {
+    double peak = 0;
+    bool passed = false;
+    void Take(double y) {
+        if (passed)
+            return;
+        if (std::fabs(y) >= std::fabs(peak))
+            peak = y;
+        else
+            passed = true;
+    }
+};
+
+// Both branches for ω = 0, 0.01, ... while ω <= 10; ω is a stored double that
+// each step adds the extended 0.01 to, which gives exactly 1001 samples. The
+// mirror branch is added in red as well: the point colour, not the series colour,
+// is what is drawn.
+Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
+    Extremes e;
+    PeakTracker peak;
+    double w = 0;
+    double yprev = 0;
+    while (w <= 10) {
+        const double x = StoreDouble((static_cast<long double>(c.a1) * w) * w);
+        const double y = StoreDouble(((static_cast<long double>(c.a0) * w) * w - c.a2) * w);
+        peak.Take(y);
+        if (yprev < 0 && y > 0)
+            e.xcross = x;
+        yprev = y;
+        if (x < e.xmin)
+            e.xmin = x;
+        w = StoreDouble(w + 0.01L);
+        target.AddPoint(PlotSeries::Curve, x, y, PlotColors::Red);
+        target.AddPoint(PlotSeries::MirrorCurve, x, -y, PlotColors::Red);
+    }
+    e.ypeak = peak.peak;
+    return e;
+}
+
+void ShowRanges(const Extremes& e, PlotTarget& target) {
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - 3.0L),
+                 StoreDouble(e.xcross + 13.0L));
+    const double halfHeight = StoreDouble(std::fabs(e.ypeak) + 3.0L);
+    SetAxisRange(target, PlotAxis::Left, -halfHeight, halfHeight);
+}
+
+void AddAxisLines(const Extremes& e, PlotTarget& target) {
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-4.0L * e.xcross), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(4.0L * e.xcross), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-4.0L * e.ypeak),
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(4.0L * e.ypeak),
+                    PlotColors::SeriesOwn);
+}
+
+} // namespace
+
+void RunDPartition(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
+    const Coefficients c = ParseAll(texts);
+    // After parsing: a text that is no number leaves the chart untouched.
+    ResetAxes(resetTarget);
+    target.ClearPoints(PlotSeries::Curve);
+    target.ClearPoints(PlotSeries::MirrorCurve);
+    const Extremes e = SampleBoundary(c, target);
+    ShowRanges(e, target);
+    AddAxisLines(e, target);
+}

@@ -1,0 +1,95 @@
+#include "plots/HodographRun.h"
+
+#include "input/FloatEnv.h"
+#include "input/ParseReal.h"
+#include "plots/AxisRange.h"
+
+namespace {
+
+struct Coefficients {
+    double a0, a1, a2, a3;
+};
+
+// What the sampling tracks for the ranges and the axis lines.
+struct Extremes {
+    double xmax = 0;   // largest real part
+    double ymax = 0;   // largest imaginary part
+    double xcross = 0; // real part where the imaginary part last went from + to -
+};
+
+Coefficients ParseAll(const QStringList& texts) {
+    Coefficients c{};
+    c.a0 = ParseCoefficient(texts.value(0));
+    c.a1 = ParseCoefficient(texts.value(1));
+    c.a2 = ParseCoefficient(texts.value(2));
+    c.a3 = ParseCoefficient(texts.value(3));
+    return c;
+}
+
+// The third-order test compares the two extended products alone; the signs of the
+// coefficients are deliberately not examined. Returns false after the notice.
+bool PassesStabilityTest(const Coefficients& c, PlotTarget& target) {
+    const long double p0 = static_cast<long double>(c.a0) * c.a3;
+    const long double p1 = static_cast<long double>(c.a1) * c.a2;
+    if (p0 > p1) {
+        target.ShowNotice(kUnstableNotice);
+        return false;
+    }
+    if (p0 == p1) {
+        target.ShowNotice(kStabilityBoundaryNotice);
+        return false;
+    }
+    return true;
+}
+
+// D(jω) for ω = 0, 0.1, ... while ω <= 13. ω is a stored double that each step
+// adds the extended 0.1 to: that rounding gives exactly 131 samples.
+Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
+    Extremes e;
+    double w = 0;
+    double yprev = 0;
+    while (w <= 13) {
+        const double x = StoreDouble(c.a3 - (static_cast<long double>(c.a1) * w) * w);
+        const double y = StoreDouble((c.a2 - (static_cast<long double>(c.a0) * w) * w) * w);
+        if (yprev > 0 && y < 0)
+            e.xcross = x;
+        yprev = y;
+        if (x > e.xmax)
+            e.xmax = x;
+        if (y > e.ymax)
+            e.ymax = y;
+        w = StoreDouble(w + 0.1L);
+        target.AddPoint(PlotSeries::Curve, x, y, PlotColors::Red);
+    }
+    return e;
+}
+
+void ShowRanges(const Extremes& e, PlotTarget& target) {
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xcross - 1.0L),
+                 StoreDouble(e.xmax + 1.0L));
+    SetAxisRange(target, PlotAxis::Left, StoreDouble(-(e.ymax + 1.0L)), StoreDouble(e.ymax + 1.0L));
+}
+
+void AddAxisLines(const Extremes& e, PlotTarget& target) {
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * e.xcross), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xcross), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * e.ymax),
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), PlotColors::SeriesOwn);
+}
+
+} // namespace
+
+void RunHodograph(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
+    // The reset comes first, so every way the run can end leaves the axes at 0..0.
+    ResetAxes(resetTarget);
+    const Coefficients c = ParseAll(texts);
+    if (!PassesStabilityTest(c, target))
+        return;
+    target.ClearPoints(PlotSeries::Curve);
+    const Extremes e = SampleCurve(c, target);
+    ShowRanges(e, target);
+    AddAxisLines(e, target);
+}

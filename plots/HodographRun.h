@@ -1,0 +1,18 @@
+#pragma once
+
+#include "plots/PlotTarget.h"
+
+#include <QStringList>
+
+// The Mikhailov hodograph lab's run after the empty-field check, for the
+// characteristic polynomial D(p) = a0·p³ + a1·p² + a2·p + a3 (highest power first).
+// texts: the field texts of a0, a1, a2, a3, parsed as they stand.
+// resetTarget receives the axis reset (the window held by the global reference);
+// everything else goes to target. Errors (parsing, arithmetic faults, axis
+// refusals) propagate; what was changed before them stays.
+void RunHodograph(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget);
+
+inline const QString kUnstableNotice =
+    QStringLiteral("Система неустойчива! Построение графика невозможно.");
+inline const QString kStabilityBoundaryNotice =
+    QStringLiteral("Система находится на границе устойчивости! Построение графика невозможно.");

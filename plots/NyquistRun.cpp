@@ -1,0 +1,101 @@
+#include "plots/NyquistRun.h"
+
+#include "input/FloatEnv.h"
+#include "input/KeystrokeFilter.h"
+#include "input/ParseReal.h"
+#include "input/Regional.h"
+#include "plots/AxisRange.h"
+
+#include <cmath>
+
+namespace {
+
+struct Coefficients {
+    double a0, a1, a2, a3, b1, b2, b3;
+};
+
+// Smallest and largest real (x) and imaginary (y) parts of the response.
+struct Extremes {
+    double xmin = 2147483647.0;
+    double xmax = -2147483647.0;
+    double ymin = 2147483647.0;
+    double ymax = -2147483647.0;
+};
+
+double ParseField(const QString& text) {
+    return ParseCoefficient(ReplaceFullStops(text, DecimalSeparator()));
+}
+
+Coefficients ParseAll(const QStringList& texts) {
+    Coefficients c{};
+    c.a0 = ParseField(texts.value(0));
+    c.a1 = ParseField(texts.value(1));
+    c.a2 = ParseField(texts.value(2));
+    c.a3 = ParseField(texts.value(3));
+    c.b1 = ParseField(texts.value(4));
+    c.b2 = ParseField(texts.value(5));
+    c.b3 = ParseField(texts.value(6));
+    return c;
+}
+
+void Track(Extremes& e, double u, double v) {
+    if (u < e.xmin)
+        e.xmin = u;
+    if (u > e.xmax)
+        e.xmax = u;
+    if (v < e.ymin)
+        e.ymin = v;
+    if (v > e.ymax)
+        e.ymax = v;
+}
+
+// W(jω) = U + jV for ω from 0 (0.002 when a3 = 0, where A(j0) would be zero) while
+// ω <= 10. den, U, V and ω are stored doubles; the stores raise the faults.
+Extremes SampleResponse(const Coefficients& c, PlotTarget& target) {
+    Extremes e;
+    double w = c.a3 == 0 ? StoreDouble(0.002L) : 0.0;
+    while (w <= 10) {
+        const long double re = c.a3 - (static_cast<long double>(c.a1) * w) * w;
+        const long double im =
+            static_cast<long double>(c.a2) * w - ((static_cast<long double>(c.a0) * w) * w) * w;
+        const double den = StoreDouble(re * re + im * im);
+        const long double p = c.b3 - (static_cast<long double>(c.b1) * w) * w;
+        const long double q = static_cast<long double>(c.b2) * w;
+        const double u = StoreDouble((p * re + q * im) / den);
+        const double v = StoreDouble(((re * c.b2) * w - p * im) / den);
+        w = StoreDouble(w + 0.002L);
+        Track(e, u, v);
+        target.AddPoint(PlotSeries::Curve, u, v, PlotColors::Red);
+    }
+    return e;
+}
+
+void ShowRanges(const Extremes& e, PlotTarget& target) {
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - 1.0L), StoreDouble(e.xmax + 1.0L));
+    SetAxisRange(target, PlotAxis::Left, StoreDouble(e.ymin - 1.0L), StoreDouble(e.ymax + 1.0L));
+}
+
+void AddAxisLines(const Extremes& e, PlotTarget& target) {
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * std::fabs(e.xmin)), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xmax), 0,
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * std::fabs(e.ymin)),
+                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), PlotColors::SeriesOwn);
+}
+
+} // namespace
+
+void RunNyquist(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
+    ResetAxes(resetTarget);
+    const Coefficients c = ParseAll(texts);
+    target.ClearPoints(PlotSeries::Curve);
+    Extremes e = SampleResponse(c, target);
+    // The horizontal range always reaches past the critical point.
+    if (e.xmin > -1)
+        e.xmin = -1;
+    target.AddPoint(PlotSeries::Curve, -1, 0, PlotColors::Blue);
+    ShowRanges(e, target);
+    AddAxisLines(e, target);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "plots/PlotTarget.h"
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+// A chart stand-in that records what a lab's run does: the points of every series
+// in the order added, the axis ranges with the chart's validation (a refused write
+// throws and changes nothing), the notices, and a log of every call in order.
+class FakePlotTarget : public PlotTarget {
+  public:
+    struct Point {
+        double x, y;
+        PlotColor colour;
+    };
+    struct Range {
+        double min = 0, max = 0;
+    };
+    class Refused : public std::runtime_error {
+      public:
+        using std::runtime_error::runtime_error;
+    };
+
+    void ClearPoints(PlotSeries series) override {
+        points[series].clear();
+        log << QStringLiteral("clear %1").arg(Name(series));
+    }
+    void AddPoint(PlotSeries series, double x, double y, PlotColor colour) override {
+        points[series].push_back({x, y, colour});
+        ++added;
+        // Runs of additions are logged once: alternating branches count as one run.
+        const QString entry = QStringLiteral("add %1").arg(Name(series));
+        const qsizetype n = log.size();
+        if (!(n >= 1 && log[n - 1] == entry) && !(n >= 2 && log[n - 2] == entry))
+            log << entry;
+    }
+    double Minimum(PlotAxis axis) const override { return RangeOf(axis).min; }
+    double Maximum(PlotAxis axis) const override { return RangeOf(axis).max; }
+    void SetMinimum(PlotAxis axis, double value) override {
+        log << QStringLiteral("%1.Minimum").arg(Name(axis));
+        if (value > ranges[axis].max)
+            throw Refused("Axis Minimum Value must be <= Maximum");
+        ranges[axis].min = value;
+    }
+    void SetMaximum(PlotAxis axis, double value) override {
+        log << QStringLiteral("%1.Maximum").arg(Name(axis));
+        if (value < ranges[axis].min)
+            throw Refused("Axis Maximum Value must be >= Minimum");
+        ranges[axis].max = value;
+    }
+    void ShowNotice(const QString& text) override {
+        notices << text;
+        log << QStringLiteral("notice");
+    }
+
+    // What a pan or zoom does: both ends at once, without the checks.
+    void Pan(PlotAxis axis, double lo, double hi) { ranges[axis] = {lo, hi}; }
+
+    const std::vector<Point>& Points(PlotSeries series) { return points[series]; }
+    Range RangeOf(PlotAxis axis) const {
+        const auto found = ranges.find(axis);
+        return found == ranges.end() ? Range{} : found->second;
+    }
+
+    std::map<PlotSeries, std::vector<Point>> points;
+    std::map<PlotAxis, Range> ranges;
+    QStringList notices;
+    QStringList log;
+    int added = 0;
+
+  private:
+    static QString Name(PlotAxis axis) {
+        return axis == PlotAxis::Bottom ? QStringLiteral("Bottom") : QStringLiteral("Left");
+    }
+    static QString Name(PlotSeries series) {
+        switch (series) {
+        case PlotSeries::Curve:
+            return QStringLiteral("Curve");
+        case PlotSeries::MirrorCurve:
+            return QStringLiteral("Mirror");
+        case PlotSeries::HorizontalLine:
+            return QStringLiteral("HorizontalLine");
+        case PlotSeries::VerticalLine:
+            return QStringLiteral("VerticalLine");
+        }
+        return {};
+    }
+};
+
+// Readable failure messages for the texts the tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
