@@ -1,0 +1,53 @@
+#include "chart/AxisLabelStep.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double MinStep = 1e-12;
+constexpr double IntegerLimit = 2147483647.0;
+} // namespace
+
+double AdvanceLabelStep(double step) {
+    if (!(step > 0) || !std::isfinite(step))
+        return step;
+    if (step >= 10)
+        return double(10.0L * AdvanceLabelStep(double(step * 0.1L)));
+    if (step < 1)
+        return double(AdvanceLabelStep(double(step * 10.0L)) * 0.1L);
+    if (step < 2)
+        return 2;
+    if (step < 5)
+        return 5;
+    return 10;
+}
+
+int MaxLabelCount(int pixelLength, int labelSize, int separationPercent) {
+    if (labelSize <= 0)
+        return 1;
+    const long double spaced = labelSize + std::nearbyint(separationPercent * 0.01L * labelSize);
+    return int(std::nearbyint(pixelLength / spaced));
+}
+
+double CalcLabelStep(double span, int maxLabels, int separationPercent, double increment) {
+    if (maxLabels < 1)
+        return MinStep;
+    double step = increment > 0 ? increment : (std::fabs(span) >= 1 ? 1.0 : MinStep);
+    if (separationPercent > 0) {
+        long double n = maxLabels + 1.0L;
+        while (n > maxLabels) {
+            const double q = double(span / static_cast<long double>(step));
+            if (std::fabs(q) < IntegerLimit) {
+                n = std::nearbyint(static_cast<long double>(q));
+                if (n > maxLabels)
+                    step = AdvanceLabelStep(step);
+            } else {
+                step = AdvanceLabelStep(step);
+            }
+            // An endless span never fits: stop once the step itself is endless.
+            if (!std::isfinite(step))
+                break;
+        }
+    }
+    return std::max(step, MinStep);
+}

@@ -1,0 +1,96 @@
+#include "chart/AxisPainter.h"
+
+#include "chart/PixelLine.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+void DrawLabels(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks) {
+    const QFont font = axis.LabelsFont().ToQFont();
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(ToQColor(axis.LabelsFont().Color));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int height = metrics.height();
+    for (const TAxisLabel& label : ticks.Labels) {
+        const int width = metrics.horizontalAdvance(label.Text);
+        int left = 0;
+        int top = 0;
+        if (axis.Horizontal()) {
+            left = label.Position - width / 2;
+            top = axis.LabelBandPos();
+        } else {
+            left = axis.LabelBandPos() - width;
+            top = label.Position - height / 2;
+        }
+        painter.drawText(QPoint(left, top + metrics.ascent()), label.Text);
+    }
+}
+
+// A short line across the axis at `position`, starting one pixel outside the axis
+// line and running `length` pixels outwards.
+void DrawTick(QPainter& painter, const TChartAxis& axis, int position, int length) {
+    const int start = axis.Horizontal() ? axis.AxisLinePos() + 1 : axis.AxisLinePos() - 1;
+    const int end = axis.Horizontal() ? start + length : start - length;
+    if (axis.Horizontal())
+        DrawPixelLine(painter, QPoint(position, start), QPoint(position, end));
+    else
+        DrawPixelLine(painter, QPoint(start, position), QPoint(end, position));
+}
+
+// A grid line across the plot, kept inside the frame so that the frame stays whole.
+void DrawGridLine(QPainter& painter, const TChartAxis& axis, int position, const QRect& plot) {
+    if (axis.Horizontal()) {
+        if (position > plot.left() && position < plot.right())
+            DrawPixelLine(painter, QPoint(position, plot.top() + 1),
+                          QPoint(position, plot.bottom()));
+    } else if (position > plot.top() && position < plot.bottom()) {
+        DrawPixelLine(painter, QPoint(plot.left() + 1, position), QPoint(plot.right(), position));
+    }
+}
+
+void DrawAxisLine(QPainter& painter, const TChartAxis& axis) {
+    ApplyChartPen(painter, axis.AxisPen(), axis.AxisPen().Color);
+    const int at = axis.AxisLinePos();
+    if (axis.Horizontal())
+        DrawPixelLine(painter, QPoint(axis.PixelStart(), at), QPoint(axis.PixelEnd(), at));
+    else
+        DrawPixelLine(painter, QPoint(at, axis.PixelStart()), QPoint(at, axis.PixelEnd()));
+}
+
+} // namespace
+
+TTextMeasure MeasureWith(const QFont& font) {
+    const QFontMetrics metrics(font);
+    TTextMeasure measure;
+    measure.Width = [metrics](const QString& text) { return metrics.horizontalAdvance(text); };
+    measure.Height = metrics.height();
+    return measure;
+}
+
+void DrawAxis(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
+              const QRect& plot) {
+    painter.save();
+    DrawLabels(painter, axis, ticks);
+    if (axis.AxisPen().Visible)
+        DrawAxisLine(painter, axis);
+    if (axis.TicksPen().Visible) {
+        ApplyChartPen(painter, axis.TicksPen(), axis.TicksPen().Color);
+        for (const TAxisLabel& label : ticks.Labels)
+            DrawTick(painter, axis, label.Position, axis.TickLength());
+    }
+    if (axis.GridPen().Visible) {
+        ApplyChartPen(painter, axis.GridPen(), axis.GridPen().Color);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        for (const TAxisLabel& label : ticks.Labels)
+            DrawGridLine(painter, axis, label.Position, plot);
+    }
+    if (axis.MinorTicksPen().Visible) {
+        ApplyChartPen(painter, axis.MinorTicksPen(), axis.MinorTicksPen().Color);
+        for (int position : ticks.MinorTicks)
+            DrawTick(painter, axis, position, axis.MinorTickLength());
+    }
+    painter.restore();
+}

@@ -1,0 +1,83 @@
+#include "chart/ChartSeries.h"
+
+#include "chart/ChartParent.h"
+#include "input/Errors.h"
+
+#include <new>
+
+TChartSeries::TChartSeries()
+    : xValues_(QStringLiteral("X"), loAscending), yValues_(QStringLiteral("Y"), loNone),
+      seriesColor_(clDefault) {}
+
+TChartSeries::~TChartSeries() = default;
+
+void TChartSeries::SetSeriesColor(TColor color) {
+    if (seriesColor_ == color)
+        return;
+    seriesColor_ = color;
+    Repaint();
+}
+
+void TChartSeries::SetActive(bool active) {
+    if (active_ == active)
+        return;
+    active_ = active;
+    // Showing or hiding a series changes the picture either way.
+    if (parent_)
+        parent_->Invalidate();
+}
+
+void TChartSeries::SetColorEachPoint(bool value) {
+    if (colorEachPoint_ == value)
+        return;
+    colorEachPoint_ = value;
+    Repaint();
+}
+
+int TChartSeries::AddPoint(double x, double y, TColor color) {
+    // Room for one more in all three columns first, so that the insertions below
+    // cannot fail half-way and leave the columns of different lengths.
+    const int count = PointCount();
+    if (count == xValues_.Capacity() || count == yValues_.Capacity() ||
+        std::size_t(count) == colors_.capacity()) {
+        try {
+            const int capacity = count < 16 ? 16 : count * 2;
+            xValues_.Reserve(capacity);
+            yValues_.Reserve(capacity);
+            colors_.reserve(std::size_t(capacity));
+        } catch (const std::bad_alloc&) {
+            throw EOutOfMemory();
+        } catch (const std::length_error&) {
+            throw EOutOfMemory();
+        }
+    }
+    const int index = xValues_.InsertionIndex(x);
+    xValues_.Insert(index, x);
+    // The y column is not ordered by itself: it follows the x order.
+    yValues_.Insert(index, y);
+    colors_.insert(colors_.begin() + index, color);
+    Repaint();
+    return index;
+}
+
+void TChartSeries::ClearPoints() {
+    xValues_.Clear();
+    yValues_.Clear();
+    colors_.clear();
+    if (parent_ && !parent_->Destroying())
+        Repaint();
+}
+
+TColor TChartSeries::ValueColor(int index) const {
+    if (index < 0 || std::size_t(index) >= colors_.size())
+        return seriesColor_;
+    const TColor stored = colors_[std::size_t(index)];
+    // No chart here colours each point from a palette, so clDefault always means
+    // the series' own colour.
+    return stored == clDefault ? seriesColor_ : stored;
+}
+
+void TChartSeries::Repaint() {
+    if (active_ && parent_)
+        parent_->Invalidate();
+}

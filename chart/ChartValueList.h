@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+// One column of a series (its x or its y values). Values are stored unchanged;
+// reading multiplies by Multiplier. An ordered list keeps its order on insertion.
+class TChartValueList {
+  public:
+    TChartValueList(const QString& name, TChartListOrder order);
+
+    QString Name() const { return name_; }
+    TChartListOrder Order() const { return order_; }
+    void SetOrder(TChartListOrder order) { order_ = order; }
+    double Multiplier() const { return multiplier_; }
+    void SetMultiplier(double multiplier) { multiplier_ = multiplier; }
+    bool DateTime() const { return dateTime_; }
+    void SetDateTime(bool dateTime) { dateTime_ = dateTime; }
+
+    int Count() const { return int(values_.size()); }
+    // Value i as read: stored value x Multiplier. Raises ERangeError out of bounds.
+    double Value(int index) const;
+    // Value i as stored (what the ordering compares).
+    double Stored(int index) const;
+
+    // Where `value` goes so that the order holds; equal values go after those
+    // already stored. Scans from the end: appending in order costs constant time.
+    int InsertionIndex(double value) const;
+    // Stores `value` at `index` (0..Count()). Needs room reserved (Reserve) to be
+    // sure not to throw.
+    void Insert(int index, double value);
+    void Reserve(int capacity) { values_.reserve(std::size_t(capacity)); }
+    int Capacity() const { return int(values_.capacity()); }
+    void Clear() { values_.clear(); }
+
+  private:
+    QString name_;
+    TChartListOrder order_;
+    double multiplier_ = 1.0;
+    bool dateTime_ = false;
+    std::vector<double> values_;
+};
