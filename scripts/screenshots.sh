@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Takes a screenshot of each of the five windows from the running program under
+# Xvfb: the lab selector, then every lab with its worked example typed in and run
+# the way a student would (keyboard only, driven by xdotool).
+#
+#   BUILD=build      build directory whose Labs is used (built if missing)
+#   LABS=path        the executable to run instead (e.g. an installed one)
+#   OUT=dir          where the PNGs go (default docs/screenshots)
+#   SCALE=1          Qt's scale factor (device pixel ratio), e.g. 1.5 or 2
+#   SHOT_LOCALE=...  the locale the program runs in (default ru_RU.UTF-8)
+#   WINDOW_MANAGER=1 run a small window manager so the pictures show title bars
+#
+# No window manager runs by default: the program then draws the client area
+# only, which is what the pictures are about, and nothing else can take focus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# Re-run inside a private X server unless this already is the inner run.
+if [ -z "${LABS_SHOTS_INNER:-}" ]; then
+  extra=()
+  [ -n "${WINDOW_MANAGER:-}" ] && extra+=(openbox)
+  bash scripts/install-ship-deps.sh xvfb xauth xdotool imagemagick x11-utils "${extra[@]}"
+  BUILD=${BUILD:-build}
+  if [ -z "${LABS:-}" ] && [ ! -x "$BUILD/Labs" ]; then
+    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$BUILD" -j "$(nproc)" --target Labs
+  fi
+  export LABS=${LABS:-$BUILD/Labs} LABS_SHOTS_INNER=1
+  exec xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$@"
+fi
+
+OUT=${OUT:-docs/screenshots}
+SCALE=${SCALE:-1}
+SHOT_LOCALE=${SHOT_LOCALE:-ru_RU.UTF-8}
+mkdir -p "$OUT"
+
+labs_pid=""
+wm_pid=""
+cleanup() {
+  [ -n "$labs_pid" ] && kill "$labs_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+die() {
+  echo "screenshots: $*" >&2
+  import -window root "$OUT/failure-root.png" 2>/dev/null && echo "screenshots: the whole screen is in $OUT/failure-root.png" >&2
+  exit 1
+}
+
+# The caption of a window as the program set it. _NET_WM_NAME is read rather
+# than WM_NAME: the latter is converted through the C library's locale, which
+# garbles Cyrillic when the program's locale is not installed on this machine.
+window_caption() {
+  xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'
+}
+
+# The program's visible top-level windows.
+program_windows() {
+  xdotool search --onlyvisible --pid "$labs_pid" 2>/dev/null || true
+}
+
+# Waits (up to 20 s) until a visible window of the program has exactly this
+# caption; prints its id.
+wait_window() {
+  local caption=$1 id
+  for _ in $(seq 1 100); do
+    kill -0 "$labs_pid" 2>/dev/null || die "the program ended while waiting for \"$caption\""
+    for id in $(program_windows); do
+      [ "$(window_caption "$id")" = "$caption" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.2
+  done
+  die "no window \"$caption\" appeared"
+}
+
+# Waits (up to 10 s) until the window is gone from the screen.
+wait_closed() {
+  local id=$1
+  for _ in $(seq 1 50); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+    sleep 0.2
+  done
+  die "window $id did not close"
+}
+
+# Captions of the program's visible windows other than the given ones: a
+# message box that a run raised shows up here.
+other_windows() {
+  local id
+  for id in $(program_windows); do
+    case " $* " in *" $id "*) continue ;; esac
+    window_caption "$id"
+  done
+}
+
+# Types the coefficients into the fields in tab order; Enter in the last one runs the lab.
+type_coefficients() {
+  local first=1 value
+  for value in "$@"; do
+    [ $first -eq 1 ] || xdotool key --clearmodifiers Tab
+    first=0
+    xdotool type --clearmodifiers --delay 40 -- "$value"
+  done
+  xdotool key --clearmodifiers Return
+}
+
+# Lets the program paint what the last input changed, then captures the window.
+shoot() {
+  local id=$1 name=$2
+  sleep 1.5
+  import -window "$id" "$OUT/$name.png"
+  echo "$OUT/$name.png"
+}
+
+if [ -n "${WINDOW_MANAGER:-}" ]; then
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  sleep 1
+fi
+
+LC_ALL=$SHOT_LOCALE QT_SCALE_FACTOR=$SCALE "$LABS" &
+labs_pid=$!
+
+selector=$(wait_window "Теория управления")
+xdotool windowfocus --sync "$selector" 2>/dev/null || true
+shoot "$selector" selector
+
+# One lab at a time: the radio button that opens it is one arrow press further
+# down than the previous one (the selector keeps its choice between labs).
+run_lab() {
+  local caption=$1 name=$2 downs=$3
+  shift 3
+  local i lab extra
+  for ((i = 0; i < downs; i++)); do xdotool key --clearmodifiers Down; done
+  xdotool key --clearmodifiers Return
+  lab=$(wait_window "$caption")
+  xdotool windowfocus --sync "$lab" 2>/dev/null || true
+  sleep 0.5
+  type_coefficients "$@"
+  shoot "$lab" "$name"
+  extra=$(other_windows "$selector" "$lab")
+  if [ -n "$extra" ]; then
+    echo "screenshots: \"$caption\" opened another window: $extra" >&2
+    xdotool key --clearmodifiers Return
+    sleep 0.5
+  fi
+  xdotool windowfocus --sync "$lab" 2>/dev/null || true
+  xdotool key --clearmodifiers Escape
+  wait_closed "$lab"
+  xdotool windowfocus --sync "$selector" 2>/dev/null || true
+  sleep 0.3
+}
+
+run_lab "Определение корней" roots 0 -6 11 -6 1
+run_lab "Годограф Михайлова" hodograph 1 1 3 3 1
+run_lab "АФЧХ" nyquist 1 1 3 3 1 0 0 1
+run_lab "Д-разбиение" dpartition 1 1 3 3 0
+
+# Esc in the selector ends the program.
+xdotool key --clearmodifiers Escape
+for _ in $(seq 1 25); do
+  kill -0 "$labs_pid" 2>/dev/null || break
+  sleep 0.2
+done
+if kill -0 "$labs_pid" 2>/dev/null; then
+  die "the program did not end on Esc"
+fi
+wait "$labs_pid" || die "the program ended with status $?"
+labs_pid=""
+echo "screenshots: five windows in $OUT"
