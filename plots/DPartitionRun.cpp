@@ -89,10 +89,11 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 } // namespace
 
-void RunDPartition(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
+void RunDPartition(const QStringList& texts, PlotTarget& target,
+                   const std::function<void()>& resetAxes) {
     const Coefficients c = ParseAll(texts);
     // After parsing: a text that is no number leaves the chart untouched.
-    ResetAxes(resetTarget);
+    resetAxes();
     target.ClearPoints(PlotSeries::Curve);
     target.ClearPoints(PlotSeries::MirrorCurve);
     const Extremes e = SampleBoundary(c, target);

@@ -82,9 +82,10 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 } // namespace
 
-void RunHodograph(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
+void RunHodograph(const QStringList& texts, PlotTarget& target,
+                  const std::function<void()>& resetAxes) {
     // The reset comes first, so every way the run can end leaves the axes at 0..0.
-    ResetAxes(resetTarget);
+    resetAxes();
     const Coefficients c = ParseAll(texts);
     if (!PassesStabilityTest(c, target))
         return;

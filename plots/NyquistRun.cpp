@@ -87,8 +87,9 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 } // namespace
 
-void RunNyquist(const QStringList& texts, PlotTarget& target, PlotTarget& resetTarget) {
-    ResetAxes(resetTarget);
+void RunNyquist(const QStringList& texts, PlotTarget& target,
+                const std::function<void()>& resetAxes) {
+    resetAxes();
     const Coefficients c = ParseAll(texts);
     target.ClearPoints(PlotSeries::Curve);
     Extremes e = SampleResponse(c, target);

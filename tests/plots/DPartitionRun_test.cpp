@@ -3,6 +3,7 @@
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
+#include "plots/AxisRange.h"
 #include "tests/plots/FakePlotTarget.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ class DPartitionRunTest : public ::testing::Test {
     }
     void Run(const QStringList& texts) {
         ClearFloatFlags();
-        RunDPartition(texts, chart, chart);
+        RunDPartition(texts, chart, [this] { ResetAxes(chart); });
     }
     const std::vector<Point>& Curve() { return chart.Points(PlotSeries::Curve); }
     const std::vector<Point>& Mirror() { return chart.Points(PlotSeries::MirrorCurve); }

@@ -3,6 +3,7 @@
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
+#include "plots/AxisRange.h"
 #include "tests/plots/FakePlotTarget.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ class HodographRunTest : public ::testing::Test {
     // One run as the window makes it: clean flags first, then the run.
     void Run(const QStringList& texts) {
         ClearFloatFlags();
-        RunHodograph(texts, chart, chart);
+        RunHodograph(texts, chart, [this] { ResetAxes(chart); });
     }
     const std::vector<FakePlotTarget::Point>& Curve() { return chart.Points(PlotSeries::Curve); }
 
@@ -73,15 +74,11 @@ TEST_F(HodographRunTest, StepsRunInTheirOrder) {
     EXPECT_EQ(chart.log, expected);
 }
 
-TEST_F(HodographRunTest, ResetGoesToTheWindowOfTheGlobalReference) {
-    FakePlotTarget global;
-    global.Pan(PlotAxis::Bottom, 2, 5);
+TEST_F(HodographRunTest, ResetComesBeforeParsing) {
+    int resets = 0;
     ClearFloatFlags();
-    RunHodograph({"1", "3", "3", "1"}, chart, global);
-    EXPECT_EQ(global.log.mid(0, 4),
-              (QStringList{"Bottom.Minimum", "Bottom.Maximum", "Left.Minimum", "Left.Maximum"}));
-    EXPECT_DOUBLE_EQ(global.RangeOf(PlotAxis::Bottom).max, 0.0);
-    EXPECT_EQ(chart.log.first(), "clear Curve");
+    EXPECT_THROW(RunHodograph({"x", "3", "3", "1"}, chart, [&] { ++resets; }), EConvertError);
+    EXPECT_EQ(resets, 1);
 }
 
 // Either verdict ends the run after the reset: axes 0..0, the old curve stays.

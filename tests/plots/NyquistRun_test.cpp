@@ -3,6 +3,7 @@
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
+#include "plots/AxisRange.h"
 #include "tests/plots/FakePlotTarget.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ class NyquistRunTest : public ::testing::Test {
     }
     void Run(const QStringList& texts) {
         ClearFloatFlags();
-        RunNyquist(texts, chart, chart);
+        RunNyquist(texts, chart, [this] { ResetAxes(chart); });
     }
     const std::vector<Point>& Curve() { return chart.Points(PlotSeries::Curve); }
     // The response points alone: the curve series without its final critical point.
@@ -144,9 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NyquistRunTest, RangesLeftOfZeroAreShown) {
-    struct Case {
-        QStringList texts;
-    };
     // Every U below -1 (and every V too); then every V below -1 with U positive.
     for (const QStringList& texts : {QStringList{"0", "1", "1", "0", "0", "0", "2000"},
                                      QStringList{"0", "1", "1", "0", "0", "1000", "0"}}) {
