@@ -3,6 +3,7 @@
 #include "input/FloatEnv.h"
 #include "roots/Complex.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -24,4 +25,8 @@ inline ::testing::AssertionResult Near(TComplex actual, TComplex expected, doubl
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << actual << " is not within " << tolerance << " of " << expected;
+}
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
 }
