@@ -8,17 +8,16 @@
 #   OUT=dir          where the PNGs go (default docs/screenshots)
 #   SCALE=1          Qt's scale factor (device pixel ratio), e.g. 1.5 or 2
 #   SHOT_LOCALE=...  the locale the program runs in (default ru_RU.UTF-8)
-#   WINDOW_MANAGER=1 run a small window manager so the pictures show title bars
-#
-# No window manager runs by default: the program then draws the client area
-# only, which is what the pictures are about, and nothing else can take focus.
+#   WINDOW_MANAGER=1 run a small window manager (openbox) so that the pictures show
+#                    each window's frame and caption; 0 photographs the client
+#                    area alone, with no other program on the screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Re-run inside a private X server unless this already is the inner run.
 if [ -z "${LABS_SHOTS_INNER:-}" ]; then
   extra=()
-  [ -n "${WINDOW_MANAGER:-}" ] && extra+=(openbox)
+  [ "${WINDOW_MANAGER:-1}" = 1 ] && extra+=(openbox)
   bash scripts/install-ship-deps.sh xvfb xauth xdotool imagemagick x11-utils "${extra[@]}"
   BUILD=${BUILD:-build}
   if [ -z "${LABS:-}" ] && [ ! -x "$BUILD/Labs" ]; then
@@ -109,11 +108,14 @@ type_coefficients() {
 shoot() {
   local id=$1 name=$2
   sleep 1.5
-  import -window "$id" "$OUT/$name.png"
+  import "${frame[@]}" -window "$id" "$OUT/$name.png"
   echo "$OUT/$name.png"
 }
 
-if [ -n "${WINDOW_MANAGER:-}" ]; then
+# With a window manager the picture takes in the frame it drew around the window.
+frame=()
+if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
+  frame=(-frame)
   openbox >/dev/null 2>&1 &
   wm_pid=$!
   sleep 1
