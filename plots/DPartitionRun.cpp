@@ -62,8 +62,8 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
         if (x < e.xmin)
             e.xmin = x;
         w = StoreDouble(w + 0.01L);
-        target.AddPoint(PlotSeries::Curve, x, y, PlotColors::Red);
-        target.AddPoint(PlotSeries::MirrorCurve, x, -y, PlotColors::Red);
+        target.AddPoint(PlotSeries::Curve, x, y, clRed);
+        target.AddPoint(PlotSeries::MirrorCurve, x, -y, clRed);
     }
     e.ypeak = peak.peak;
     return e;
@@ -77,14 +77,10 @@ void ShowRanges(const Extremes& e, PlotTarget& target) {
 }
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-4.0L * e.xcross), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(4.0L * e.xcross), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-4.0L * e.ypeak),
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(4.0L * e.ypeak),
-                    PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-4.0L * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(4.0L * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-4.0L * e.ypeak), clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(4.0L * e.ypeak), clDefault);
 }
 
 } // namespace

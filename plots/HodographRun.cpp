@@ -59,7 +59,7 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
         if (y > e.ymax)
             e.ymax = y;
         w = StoreDouble(w + 0.1L);
-        target.AddPoint(PlotSeries::Curve, x, y, PlotColors::Red);
+        target.AddPoint(PlotSeries::Curve, x, y, clRed);
     }
     return e;
 }
@@ -71,13 +71,10 @@ void ShowRanges(const Extremes& e, PlotTarget& target) {
 }
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * e.xcross), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xcross), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * e.ymax),
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), PlotColors::SeriesOwn);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * e.ymax), clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), clDefault);
 }
 
 } // namespace

@@ -65,7 +65,7 @@ Extremes SampleResponse(const Coefficients& c, PlotTarget& target) {
         const double v = StoreDouble(((re * c.b2) * w - p * im) / den);
         w = StoreDouble(w + 0.002L);
         Track(e, u, v);
-        target.AddPoint(PlotSeries::Curve, u, v, PlotColors::Red);
+        target.AddPoint(PlotSeries::Curve, u, v, clRed);
     }
     return e;
 }
@@ -77,12 +77,10 @@ void ShowRanges(const Extremes& e, PlotTarget& target) {
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
     target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * std::fabs(e.xmin)), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xmax), 0,
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * std::fabs(e.ymin)),
-                    PlotColors::SeriesOwn);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), PlotColors::SeriesOwn);
+                    clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xmax), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * std::fabs(e.ymin)), clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), clDefault);
 }
 
 } // namespace
@@ -96,7 +94,7 @@ void RunNyquist(const QStringList& texts, PlotTarget& target,
     // The horizontal range always reaches past the critical point.
     if (e.xmin > -1)
         e.xmin = -1;
-    target.AddPoint(PlotSeries::Curve, -1, 0, PlotColors::Blue);
+    target.AddPoint(PlotSeries::Curve, -1, 0, clBlue);
     ShowRanges(e, target);
     AddAxisLines(e, target);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "chart/ChartColors.h"
+
 #include <QString>
-#include <cstdint>
 
 // What a plotting lab's run does to its window, and nothing more: the run code
 // talks to this interface so that it can be exercised without a window, and the
@@ -17,14 +18,9 @@ enum class PlotSeries {
     VerticalLine,   // the coordinate axis x = 0, never cleared
 };
 
-// Colour values as the chart stores them per point: 0x00BBGGRR, or the marker that
-// stands for the series' own colour.
-using PlotColor = std::uint32_t;
-namespace PlotColors {
-inline constexpr PlotColor Red = 0x0000FF;
-inline constexpr PlotColor Blue = 0xFF0000;
-inline constexpr PlotColor SeriesOwn = 0x20000000;
-} // namespace PlotColors
+// Point colours are the chart's: clRed and clBlue for computed points, clDefault
+// for the series' own colour.
+using PlotColor = TColor;
 
 class PlotTarget {
   public:

@@ -1,5 +1,11 @@
 #include "plots/untAFCHX.h"
 
+#include "chart/Chart.h"
+#include "plots/AxisRange.h"
+#include "plots/ChartPlotTarget.h"
+#include "plots/LabChart.h"
+#include "plots/NyquistRun.h"
+
 TfrmAFCHX* frmAFCHX = nullptr;
 
 namespace {
@@ -14,17 +20,53 @@ LabPanelLayout PanelLayout() {
     layout.replaceFullStops = true;
     return layout;
 }
+
+// The response as a cloud of 2 × 2 squares, each filled with its point's colour.
+TPointSeries* AddResponseSeries(TChart* chart) {
+    auto* series = chart->AddSeries<TPointSeries>();
+    series->SetSeriesColor(clRed);
+    TSeriesPointer pointer = series->Pointer();
+    pointer.Visible = true;
+    pointer.HorizSize = 1;
+    pointer.VertSize = 1;
+    pointer.Pen.Visible = false;
+    pointer.BrushColor = clDefault;
+    series->SetPointer(pointer);
+    return series;
+}
+
+ChartPlotTarget TargetOf(TfrmAFCHX& form) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series2, form.Series3});
+}
 } // namespace
 
 TfrmAFCHX::TfrmAFCHX() : TLabForm(QStringLiteral("АФЧХ"), QSize(642, 446), PanelLayout()) {
     setObjectName(QStringLiteral("frmAFCHX"));
+
+    Chart = CreateLabChart(this, QSize(444, 446), QStringLiteral("АФЧХ Разомкнутой САУ"), false);
+    Series1 = AddResponseSeries(Chart);
+    Series2 = AddLineSeries(Chart, clBlack, 2);
+    Series3 = AddLineSeries(Chart, clBlack, 2);
+    Label2 = Chart->AddCaption(QStringLiteral("I"), 8, 40);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = Chart->AddCaption(QStringLiteral("R"), 428, 428);
+    Label3->setObjectName(QStringLiteral("Label3"));
+}
+
+void TfrmAFCHX::ResetAxes() {
+    // The window of the global reference is the one whose handler runs; a window
+    // made without OpenAFCHX has no reference and resets its own chart.
+    ChartPlotTarget chart = TargetOf(frmAFCHX ? *frmAFCHX : *this);
+    ::ResetAxes(chart);
 }
 
 void TfrmAFCHX::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    for (const QLineEdit* field : CoefficientFields())
-        ReadCoefficient(field);
+    ChartPlotTarget chart = TargetOf(*this);
+    RunNyquist(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 
-void OpenAFCHX() { OpenLabForm(frmAFCHX); }
+void OpenAFCHX() {
+    OpenLabForm(frmAFCHX);
+}

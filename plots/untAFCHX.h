@@ -2,13 +2,27 @@
 
 #include "input/LabForm.h"
 
+class QLabel;
+class TChart;
+class TLineSeries;
+class TPointSeries;
+
+// The open-loop Nyquist lab: W(jω) = B(jω) / A(jω) for ω from 0 to 10 as red point
+// markers, the critical point (-1, j0) in blue, black coordinate-axis lines.
 class TfrmAFCHX : public TLabForm {
     Q_OBJECT
-public:
+  public:
     TfrmAFCHX();
     void lblRunClick() override;
+    // Both axes to 0..0 on the chart of the window held by frmAFCHX.
+    void ResetAxes();
 
-    double a0 = 0, a1 = 0, a2 = 0, a3 = 0;
+    TChart* Chart = nullptr;
+    TPointSeries* Series1 = nullptr; // the response and the critical point
+    TLineSeries* Series2 = nullptr;  // horizontal coordinate axis
+    TLineSeries* Series3 = nullptr;  // vertical coordinate axis
+    QLabel* Label2 = nullptr;        // "I"
+    QLabel* Label3 = nullptr;        // "R"
 };
 
 // The window while it exists; null before its first opening and after each closing.

@@ -1,5 +1,12 @@
 #include "plots/untDRazb.h"
 
+#include "chart/Chart.h"
+#include "plots/AxisRange.h"
+#include "plots/ChartPlotTarget.h"
+#include "plots/DPartitionRun.h"
+#include "plots/EquationPicture.h"
+#include "plots/LabChart.h"
+
 TfrmDRazb* frmDRazb = nullptr;
 
 namespace {
@@ -14,17 +21,45 @@ LabPanelLayout PanelLayout() {
     layout.replaceFullStops = false;
     return layout;
 }
+
+ChartPlotTarget TargetOf(TfrmDRazb& form) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, form.Series2, form.Series3, form.Series4});
+}
 } // namespace
 
 TfrmDRazb::TfrmDRazb() : TLabForm(QStringLiteral("Д-разбиение"), QSize(632, 446), PanelLayout()) {
     setObjectName(QStringLiteral("frmDRazb"));
+
+    Image1 = new TEquationPicture(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(1, 264);
+
+    // Unlike the other two plotting windows, the axis lines stay visible here.
+    Chart = CreateLabChart(this, QSize(451, 446), QStringLiteral("Д-разбиение"), true);
+    Series1 = AddLineSeries(Chart, clRed, 1);
+    Series2 = AddLineSeries(Chart, clGreen, 1);
+    Series3 = AddLineSeries(Chart, clBlack, 2);
+    Series4 = AddLineSeries(Chart, clBlack, 2);
+    Label2 = Chart->AddCaption(QStringLiteral("Q"), 8, 40);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = Chart->AddCaption(QStringLiteral("P"), 428, 428);
+    Label3->setObjectName(QStringLiteral("Label3"));
+}
+
+void TfrmDRazb::ResetAxes() {
+    // The window of the global reference is the one whose handler runs; a window
+    // made without OpenDRazb has no reference and resets its own chart.
+    ChartPlotTarget chart = TargetOf(frmDRazb ? *frmDRazb : *this);
+    ::ResetAxes(chart);
 }
 
 void TfrmDRazb::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    for (const QLineEdit* field : CoefficientFields())
-        ReadCoefficient(field);
+    ChartPlotTarget chart = TargetOf(*this);
+    RunDPartition(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 
-void OpenDRazb() { OpenLabForm(frmDRazb); }
+void OpenDRazb() {
+    OpenLabForm(frmDRazb);
+}

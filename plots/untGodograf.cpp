@@ -1,5 +1,12 @@
 #include "plots/untGodograf.h"
 
+#include "chart/Chart.h"
+#include "plots/AxisRange.h"
+#include "plots/ChartPlotTarget.h"
+#include "plots/EquationPicture.h"
+#include "plots/HodographRun.h"
+#include "plots/LabChart.h"
+
 TfrmGodograf* frmGodograf = nullptr;
 
 namespace {
@@ -14,17 +21,44 @@ LabPanelLayout PanelLayout() {
     layout.replaceFullStops = false;
     return layout;
 }
+
+ChartPlotTarget TargetOf(TfrmGodograf& form) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series3, form.Series4});
+}
 } // namespace
 
-TfrmGodograf::TfrmGodograf() : TLabForm(QStringLiteral("Годограф Михайлова"), QSize(632, 446), PanelLayout()) {
+TfrmGodograf::TfrmGodograf()
+    : TLabForm(QStringLiteral("Годограф Михайлова"), QSize(632, 446), PanelLayout()) {
     setObjectName(QStringLiteral("frmGodograf"));
+
+    Image1 = new TEquationPicture(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(1, 264);
+
+    Chart = CreateLabChart(this, QSize(451, 446), QStringLiteral("Годограф Михайлова"), false);
+    Series1 = AddLineSeries(Chart, clRed, 1);
+    Series3 = AddLineSeries(Chart, clBlack, 2);
+    Series4 = AddLineSeries(Chart, clBlack, 2);
+    Label2 = Chart->AddCaption(QStringLiteral("jQ"), 5, 36);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = Chart->AddCaption(QStringLiteral("P"), 430, 425);
+    Label3->setObjectName(QStringLiteral("Label3"));
+}
+
+void TfrmGodograf::ResetAxes() {
+    // The window of the global reference is the one whose handler runs; a window
+    // made without OpenGodograf has no reference and resets its own chart.
+    ChartPlotTarget chart = TargetOf(frmGodograf ? *frmGodograf : *this);
+    ::ResetAxes(chart);
 }
 
 void TfrmGodograf::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    for (const QLineEdit* field : CoefficientFields())
-        ReadCoefficient(field);
+    ChartPlotTarget chart = TargetOf(*this);
+    RunHodograph(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 
-void OpenGodograf() { OpenLabForm(frmGodograf); }
+void OpenGodograf() {
+    OpenLabForm(frmGodograf);
+}

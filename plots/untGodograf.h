@@ -2,13 +2,28 @@
 
 #include "input/LabForm.h"
 
+class QLabel;
+class TChart;
+class TEquationPicture;
+class TLineSeries;
+
+// The Mikhailov hodograph lab: the stability test, then D(jω) for ω from 0 to 13
+// as a red line with black coordinate-axis lines.
 class TfrmGodograf : public TLabForm {
     Q_OBJECT
-public:
+  public:
     TfrmGodograf();
     void lblRunClick() override;
+    // Both axes to 0..0 on the chart of the window held by frmGodograf.
+    void ResetAxes();
 
-    double a0 = 0, a1 = 0, a2 = 0, a3 = 0;
+    TEquationPicture* Image1 = nullptr;
+    TChart* Chart = nullptr;
+    TLineSeries* Series1 = nullptr; // the hodograph
+    TLineSeries* Series3 = nullptr; // horizontal coordinate axis
+    TLineSeries* Series4 = nullptr; // vertical coordinate axis
+    QLabel* Label2 = nullptr;       // "jQ"
+    QLabel* Label3 = nullptr;       // "P"
 };
 
 // The window while it exists; null before its first opening and after each closing.

@@ -51,7 +51,7 @@ TEST_F(DPartitionRunTest, WorkedExampleSamplesBothBranchesAndShowsTheRanges) {
     // Both branches carry red points; the mirror series' own green is never used.
     for (const auto* series : {&Curve(), &Mirror()})
         for (const Point& point : *series)
-            EXPECT_EQ(point.colour, PlotColors::Red);
+            EXPECT_EQ(point.colour, clRed);
 
     // xcross = 9.082800000000013, xmin = 0, ypeak = -2.
     EXPECT_DOUBLE_EQ(chart.RangeOf(PlotAxis::Bottom).min, -3.0);
@@ -67,7 +67,7 @@ TEST_F(DPartitionRunTest, WorkedExampleSamplesBothBranchesAndShowsTheRanges) {
     ASSERT_EQ(vertical.size(), 2u);
     EXPECT_DOUBLE_EQ(vertical[0].y, 8.0);
     EXPECT_DOUBLE_EQ(vertical[1].y, -8.0);
-    EXPECT_EQ(vertical[1].colour, PlotColors::SeriesOwn);
+    EXPECT_EQ(vertical[1].colour, clDefault);
 }
 
 TEST_F(DPartitionRunTest, StepsRunInTheirOrder) {

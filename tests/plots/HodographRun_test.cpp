@@ -41,7 +41,7 @@ TEST_F(HodographRunTest, WorkedExampleSamplesTheCurveAndShowsItsRanges) {
     EXPECT_NEAR(Curve().back().x, -506.0, 1.0);
     EXPECT_NEAR(Curve().back().y, -2158.0, 1.0);
     for (const auto& point : Curve())
-        EXPECT_EQ(point.colour, PlotColors::Red);
+        EXPECT_EQ(point.colour, clRed);
 
     // xcross = -8.720000000000006, xmax = 1, ymax = 2.
     EXPECT_DOUBLE_EQ(chart.RangeOf(PlotAxis::Bottom).min, -8.720000000000006 - 1);
@@ -59,7 +59,7 @@ TEST_F(HodographRunTest, WorkedExampleSamplesTheCurveAndShowsItsRanges) {
     EXPECT_DOUBLE_EQ(vertical[1].y, 6.0);
     for (const auto& point : horizontal) {
         EXPECT_EQ(point.y, 0.0);
-        EXPECT_EQ(point.colour, PlotColors::SeriesOwn);
+        EXPECT_EQ(point.colour, clDefault);
     }
     for (const auto& point : vertical)
         EXPECT_EQ(point.x, 0.0);

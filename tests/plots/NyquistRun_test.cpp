@@ -28,7 +28,7 @@ class NyquistRunTest : public ::testing::Test {
     // The response points alone: the curve series without its final critical point.
     std::vector<Point> Response() {
         std::vector<Point> points = Curve();
-        if (!points.empty() && points.back().colour == PlotColors::Blue)
+        if (!points.empty() && points.back().colour == clBlue)
             points.pop_back();
         return points;
     }
@@ -53,11 +53,11 @@ TEST_F(NyquistRunTest, WorkedExampleSamplesTheResponseAndShowsItsRanges) {
     EXPECT_NEAR(Curve()[1].x, 0.999976, 1e-6);
     EXPECT_NEAR(Curve()[1].y, -0.006000, 1e-6);
     for (const Point& point : Response())
-        EXPECT_EQ(point.colour, PlotColors::Red);
+        EXPECT_EQ(point.colour, clRed);
     const Point critical = Curve().back();
     EXPECT_EQ(critical.x, -1.0);
     EXPECT_EQ(critical.y, 0.0);
-    EXPECT_EQ(critical.colour, PlotColors::Blue);
+    EXPECT_EQ(critical.colour, clBlue);
 
     EXPECT_DOUBLE_EQ(chart.RangeOf(PlotAxis::Bottom).min, -2.0);
     EXPECT_DOUBLE_EQ(chart.RangeOf(PlotAxis::Bottom).max, 2.0);
@@ -72,7 +72,7 @@ TEST_F(NyquistRunTest, WorkedExampleSamplesTheResponseAndShowsItsRanges) {
     ASSERT_EQ(vertical.size(), 2u);
     EXPECT_NEAR(vertical[0].y, -2.185660, 1e-6);
     EXPECT_NEAR(vertical[1].y, 0.064340, 1e-6);
-    EXPECT_EQ(vertical[0].colour, PlotColors::SeriesOwn);
+    EXPECT_EQ(vertical[0].colour, clDefault);
 }
 
 TEST_F(NyquistRunTest, StepsRunInTheirOrder) {
@@ -129,7 +129,7 @@ TEST_P(NyquistFaultTest, EndsWithTheFaultAndKeepsEarlierPoints) {
         EXPECT_THROW(Run(c.texts), EZeroDivide);
     EXPECT_EQ(!Curve().empty(), c.pointsBefore);
     for (const Point& point : Curve())
-        EXPECT_EQ(point.colour, PlotColors::Red); // no critical point
+        EXPECT_EQ(point.colour, clRed); // no critical point
     ExpectAxesAtZero();
     EXPECT_EQ(chart.Points(PlotSeries::HorizontalLine).size(), 2u);
 }

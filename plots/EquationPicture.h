@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QPainter;
+
+// The picture in the coefficient panel of the hodograph and D-partition windows:
+// "Уравнение имеет вид:" and below it a₀p³ + a₁p² + a₂p + a₃ = 0 with real
+// subscripts and superscripts, black on a transparent ground. Drawn by the program
+// itself so that it scales with nothing and depends on no image file.
+class TEquationPicture : public QWidget {
+    Q_OBJECT
+  public:
+    // The control is 179 × 57; the drawing keeps inside its 175 × 55 top-left part.
+    static constexpr int kWidth = 179;
+    static constexpr int kHeight = 57;
+    static constexpr int kDrawingWidth = 175;
+    static constexpr int kDrawingHeight = 55;
+
+    explicit TEquationPicture(QWidget* parent = nullptr);
+
+    // Draws the picture with its top-left corner at the painter's origin.
+    static void Paint(QPainter& painter);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
