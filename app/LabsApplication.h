@@ -7,7 +7,7 @@
 // and carries on; a change of the regional settings is read again when announced.
 class LabsApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     LabsApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

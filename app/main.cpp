@@ -1,14 +1,12 @@
 #include "app/LabsApplication.h"
 #include "app/untMain.h"
-#include "input/FormStyle.h"
 
 #include <memory>
 
 int main(int argc, char** argv) {
     LabsApplication app(argc, argv);
     auto selector = std::make_unique<TfrmMain>();
-    CentreOnScreen(selector.get());
     selector->show();
     app.exec();
-    return 0;
+    return 0; // whatever ended the loop, the program ends normally
 }

@@ -37,6 +37,11 @@ bool HasModifier(const QKeyEvent* event) {
     return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
 }
 
+bool IsEnterOrEscape(const QKeyEvent* event) {
+    const int key = event->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
 } // namespace
 
 TfrmMain::TfrmMain() {
@@ -58,14 +63,30 @@ TfrmMain::TfrmMain() {
     btnExit = AddButton(this, "btnExit", QStringLiteral("Выход"), 179);
     Button2 = AddButton(this, "Button2", QStringLiteral("Запустить"), 96);
     Button2->setDefault(true);
-    connect(btnExit, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnExitClick(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunGuarded([this] { Button2Click(); }); });
+    connect(btnExit, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnExitClick(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { Button2Click(); }); });
 
     setTabOrder(radLaguer, radGodograf);
     setTabOrder(radGodograf, radAFCHH);
     setTabOrder(radAFCHH, radDRazb);
     setTabOrder(radDRazb, btnExit);
     setTabOrder(btnExit, Button2);
+
+    // Enter and Esc are the window's: a focused push button must not act on them
+    // by itself (a default button would click even with Shift held).
+    for (QWidget* control : {static_cast<QWidget*>(radLaguer), static_cast<QWidget*>(radGodograf),
+                             static_cast<QWidget*>(radAFCHH), static_cast<QWidget*>(radDRazb),
+                             static_cast<QWidget*>(btnExit), static_cast<QWidget*>(Button2)})
+        control->installEventFilter(this);
+
+    CentreOnScreen(this);
+}
+
+TfrmMain::~TfrmMain() {
+    if (frmMain == this)
+        frmMain = nullptr;
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -87,20 +108,55 @@ void TfrmMain::Button2Click() {
         OpenDRazb();
 }
 
-void TfrmMain::btnExitClick() { close(); }
+void TfrmMain::btnExitClick() {
+    close();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A disabled selector (a lab window is open) takes no keys at all.
+    if (event->type() == QEvent::KeyPress && isEnabled()) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (IsEnterOrEscape(keyEvent)) {
+            HandleEnterOrEscape(keyEvent);
+            return true;
+        }
+        if (auto* radio = qobject_cast<QRadioButton*>(watched);
+            radio && MoveAmongRadios(radio, keyEvent->key()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::MoveAmongRadios(QRadioButton* from, int key) {
+    int step = 0;
+    if (key == Qt::Key_Down || key == Qt::Key_Right)
+        step = 1;
+    else if (key == Qt::Key_Up || key == Qt::Key_Left)
+        step = -1;
+    if (step == 0)
+        return false;
+    // Down and Right go to the next button of the group, Up and Left to the
+    // previous one, round the end; the button reached is selected.
+    const QList<QRadioButton*> group{radLaguer, radGodograf, radAFCHH, radDRazb};
+    const qsizetype count = group.size();
+    QRadioButton* to = group[(group.indexOf(from) + step + count) % count];
+    to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    to->setChecked(true);
+    return true;
+}
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool escape = key == Qt::Key_Escape;
-    if (!enter && !escape) {
+    if (IsEnterOrEscape(event) && isEnabled())
+        HandleEnterOrEscape(event);
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
+}
+
+void TfrmMain::HandleEnterOrEscape(QKeyEvent* event) {
     event->accept();
     if (HasModifier(event))
         return;
-    if (escape) {
+    if (event->key() == Qt::Key_Escape) {
         btnExit->click();
         return;
     }

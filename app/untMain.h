@@ -11,8 +11,9 @@ class QRadioButton;
 // cancel button) ends the program.
 class TfrmMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     TfrmMain();
+    ~TfrmMain() override;
 
     void Button2Click();
     void btnExitClick();
@@ -25,9 +26,17 @@ public:
     QPushButton* btnExit = nullptr;
     QPushButton* Button2 = nullptr;
 
-protected:
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+  private:
+    // Enter clicks the focused push button, else the default "Запустить"; Esc
+    // clicks the cancel button "Выход"; with Shift, Ctrl or Alt neither does anything.
+    void HandleEnterOrEscape(QKeyEvent* event);
+    // The arrow keys move the focus among the radio buttons and select the one reached.
+    bool MoveAmongRadios(QRadioButton* from, int key);
 };
 
 extern TfrmMain* frmMain;

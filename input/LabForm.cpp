@@ -8,12 +8,13 @@
 #include "input/ReportException.h"
 #include "input/ShowNotice.h"
 
-#include <QCloseEvent>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -119,20 +120,34 @@ QList<QLineEdit*> TLabForm::CoefficientFields() const {
 }
 
 int TLabForm::ShowModal() {
-    adjustSize();
+    QWidget* previous = QApplication::activeWindow();
+    const QPointer<QWidget> previousFocus = previous ? previous->focusWidget() : nullptr;
+    QList<QPointer<QWidget>> disabled;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->isEnabled()) {
+            window->setEnabled(false);
+            disabled << window;
+        }
+    }
     CentreOnScreen(this);
     edta0->setFocus();
-    return exec();
+    const int code = exec();
+    for (const QPointer<QWidget>& window : disabled)
+        if (window)
+            window->setEnabled(true);
+    if (previous && disabled.contains(previous)) {
+        previous->activateWindow();
+        if (previousFocus)
+            previousFocus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return code;
 }
 
 void TLabForm::lblExitClick() { done(2); }
 
-void TLabForm::closeEvent(QCloseEvent* event) {
-    // The close box, the system menu and Alt+F4 end the modal run like the back link.
-    event->accept();
-    setResult(2);
-    QDialog::closeEvent(event);
-}
+void TLabForm::reject() { done(2); }
+
+void TLabForm::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
 
 void TLabForm::RunFromUser() {
     RunGuarded([this] { lblRunClick(); });

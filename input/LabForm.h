@@ -28,7 +28,10 @@ class TLabForm : public QDialog {
 public:
     TLabForm(const QString& caption, const QSize& clientSize, const LabPanelLayout& layout);
 
-    // Shows the window modally, centred on the screen; returns when it has closed.
+    // Shows the window modally, centred on the screen, with the focus in edta0.
+    // The program's other windows are disabled for the whole run and enabled
+    // again afterwards; the window that was active before gets the activation and
+    // its focus back. Returns the result code once the window has closed.
     int ShowModal();
 
     // The run handler: the click of lblRun, and Enter in a field.
@@ -61,7 +64,12 @@ protected:
     double ReadCoefficient(const QLineEdit* field) const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Every way of closing (back link, Esc in a field, close box, system menu,
+    // Alt+F4) ends the modal run with "cancel" (2).
+    void reject() override;
+    // Enter and Esc act only inside the fields (through the filter): the window
+    // itself takes no keys, unlike a dialog that closes on Esc anywhere.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLineEdit* AddField(const QString& caption, int left, int top, int width);
@@ -72,6 +80,8 @@ private:
 
 // Creates a lab window, keeps the unit's global reference set while it exists,
 // shows it modally centred on the screen, destroys it and clears the reference.
+// A window whose construction fails leaves the reference null; the error goes on
+// to the caller's report.
 template <class Form> void OpenLabForm(Form*& reference) {
     struct Clear {
         Form*& ref;

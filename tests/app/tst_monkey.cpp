@@ -1,0 +1,273 @@
+// Random events, with a fixed seed, into the selector and into every lab window: keys
+// (Enter, Esc, '.', ',', '-', digits, letters), pasted text, clicks on the links, drags
+// and wheel turns on the charts. Every message box that comes up is recorded and
+// closed. The program passes when nothing crashes, every box shows one of the program's
+// own texts, and each window still gives its known result afterwards.
+
+#include "LabDriver.h"
+#include "LabKnownRuns.h"
+#include "ModalBoxRecorder.h"
+#include "MonkeyInput.h"
+#include "ProgramMessages.h"
+
+#include "app/LabsApplication.h"
+#include "app/untMain.h"
+#include "input/Regional.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+int EventsPerWindow() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("LABS_MONKEY_EVENTS", &ok);
+    return ok && n > 0 ? n : 20000;
+}
+
+// QTest complains about every key event a widget leaves unaccepted; the monkey sends
+// tens of thousands of those on purpose.
+QtMessageHandler g_previousHandler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("Keyboard event not accepted")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+QStringList Summary(const QList<ShownBox>& boxes) {
+    QMap<QString, int> counts;
+    for (const ShownBox& box : boxes) {
+        const QString quoted = QuotedConversionText(box.text);
+        counts[quoted.isNull() ? box.text : QStringLiteral("'…' is not a valid …")]++;
+    }
+    QStringList lines;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        lines << QStringLiteral("%1 × %2").arg(it.value()).arg(it.key());
+    return lines;
+}
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void selectorSurvivesRandomKeys();
+    void labSurvivesRandomEvents_data();
+    void labSurvivesRandomEvents();
+    void cleanupTestCase();
+
+  private:
+    void MonkeyStep(TLabForm* form);
+    void TypeRandomKey(QLineEdit* field);
+    void ChartAction(QWidget* chart);
+    void CheckBoxes();
+
+    MonkeyInput in_{20261208};
+    ModalBoxRecorder* boxes_ = nullptr;
+    TfrmMain* selector_ = nullptr;
+};
+
+void TestMonkey::initTestCase() {
+    g_previousHandler = qInstallMessageHandler(QuietHandler);
+    SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
+    // Esc in the selector closes it; the monkey shows it again instead of ending.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    boxes_ = new ModalBoxRecorder;
+    selector_ = new TfrmMain;
+    selector_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(selector_));
+}
+
+void TestMonkey::CheckBoxes() {
+    QStringList faults;
+    for (const ShownBox& box : boxes_->Boxes()) {
+        const QString why = WhyNotProgramMessage(box);
+        if (!why.isEmpty())
+            faults << why;
+    }
+    qInfo().noquote() << Summary(boxes_->Boxes()).join(QLatin1String("; "));
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 10).join(QLatin1String("\n"))));
+    boxes_->Clear();
+}
+
+void TestMonkey::selectorSurvivesRandomKeys() {
+    // A lab window opened by a stray Enter is closed again with Esc in its field.
+    boxes_->onOtherModal = [](QWidget* modal) {
+        if (auto* form = qobject_cast<TLabForm*>(modal))
+            QTest::keyClick(form->edta0, Qt::Key_Escape);
+    };
+    static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,   Qt::Key_Right,
+                                   Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,
+                                   Qt::Key_Escape, Qt::Key_A,     Qt::Key_1};
+    const int events = EventsPerWindow() / 4;
+    for (int i = 0; i < events; ++i) {
+        if (!selector_->isVisible()) {
+            selector_->show();
+            QVERIFY(QTest::qWaitForWindowExposed(selector_));
+        }
+        QWidget* target = selector_->focusWidget() ? selector_->focusWidget() : selector_;
+        const Qt::KeyboardModifiers mods =
+            in_.Chance(0.1) ? Qt::KeyboardModifiers(Qt::ShiftModifier) : Qt::NoModifier;
+        if (in_.Chance(0.1)) {
+            const QList<QRadioButton*> radios = selector_->findChildren<QRadioButton*>();
+            QTest::mouseClick(radios[in_.Below(int(radios.size()))], Qt::LeftButton);
+        } else {
+            QTest::keyClick(target, keys[in_.Below(11)], mods);
+        }
+        if (i % 64 == 0)
+            QCoreApplication::processEvents();
+    }
+    boxes_->onOtherModal = nullptr;
+    if (!selector_->isVisible())
+        selector_->show();
+    // Exactly one radio button stays selected, and the selector still opens a lab.
+    int checked = 0;
+    for (const QRadioButton* radio : selector_->findChildren<QRadioButton*>())
+        checked += radio->isChecked();
+    QCOMPARE(checked, 1);
+    QVERIFY(WithLabOpen(*selector_, selector_->radLaguer, [](TLabForm*) {}));
+    CheckBoxes();
+}
+
+void TestMonkey::labSurvivesRandomEvents_data() {
+    QTest::addColumn<QString>("radio");
+    for (const KnownRun& run : KnownRuns())
+        QTest::newRow(qPrintable(run.radio)) << run.radio;
+}
+
+void TestMonkey::TypeRandomKey(QLineEdit* field) {
+    const int r = in_.Below(100);
+    if (r < 45) {
+        QTest::keyClick(field, char('0' + in_.Below(10)));
+    } else if (r < 53) {
+        QTest::keyClick(field, '.');
+    } else if (r < 59) {
+        QTest::keyClick(field, ',');
+    } else if (r < 65) {
+        QTest::keyClick(field, '-');
+    } else if (r < 69) {
+        QTest::keyClick(field, Qt::Key_Return);
+    } else if (r < 75) {
+        static const char letters[] = "eEazqx+ ";
+        QTest::keyClick(field, letters[in_.Below(8)]);
+    } else if (r < 76) {
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QStringLiteral("ж"),
+                            Qt::NoModifier);
+    } else if (r < 84) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    } else if (r < 92) {
+        static const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End,
+                                        Qt::Key_Delete};
+        QTest::keyClick(field, moves[in_.Below(5)]);
+    } else if (r < 96) {
+        QTest::keyClick(field, in_.Chance(0.5) ? Qt::Key_Tab : Qt::Key_Backtab);
+    } else if (r < 98) {
+        // Ctrl+V and Ctrl+C arrive as control characters and must do nothing.
+        QTest::keyClick(field, in_.Chance(0.5) ? Qt::Key_V : Qt::Key_C, Qt::ControlModifier);
+    } else {
+        QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    }
+}
+
+void TestMonkey::ChartAction(QWidget* chart) {
+    const QPoint a(in_.Below(chart->width()), in_.Below(chart->height()));
+    const QPoint b(in_.Below(chart->width()), in_.Below(chart->height()));
+    const int r = in_.Below(10);
+    if (r < 4)
+        Drag(chart, a, b, Qt::LeftButton, 1 + in_.Below(6));
+    else if (r < 7)
+        Drag(chart, a, b, Qt::RightButton, 1 + in_.Below(6));
+    else if (r < 9)
+        Wheel(chart, a, in_.Chance(0.5) ? 120 : -120);
+    else
+        QTest::mouseClick(chart, in_.Chance(0.5) ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier,
+                          a);
+}
+
+void TestMonkey::MonkeyStep(TLabForm* form) {
+    const QList<QLineEdit*> fields = form->CoefficientFields();
+    auto* focused = qobject_cast<QLineEdit*>(form->focusWidget());
+    QLineEdit* field = focused && fields.contains(focused) && in_.Chance(0.85)
+                           ? focused
+                           : fields[in_.Below(int(fields.size()))];
+    QWidget* chart = ChartOf(form);
+    const int r = in_.Below(1000);
+    if (r < 600) {
+        if (field != focused)
+            QTest::mouseClick(field, Qt::LeftButton);
+        TypeRandomKey(field);
+    } else if (r < 680) {
+        field->setFocus();
+        if (in_.Chance(0.5))
+            field->selectAll();
+        field->insert(in_.PasteText()); // the context menu's paste: unfiltered
+    } else if (r < 720) {
+        ReplaceTyped(field, QString());
+    } else if (r < 770) {
+        QTest::mouseClick(form->lblRun, Qt::LeftButton);
+    } else if (r < 773) {
+        QTest::mouseClick(form->lblExit, Qt::LeftButton);
+    } else if (r < 775) {
+        QTest::keyClick(field, Qt::Key_Escape);
+    } else if (r < 776) {
+        form->close(); // the title-bar close box
+    } else if (chart) {
+        ChartAction(chart);
+    } else {
+        TypeRandomKey(field);
+    }
+}
+
+void TestMonkey::labSurvivesRandomEvents() {
+    QFETCH(QString, radio);
+    const KnownRun& known = KnownRunFor(radio);
+    auto* button = selector_->findChild<QRadioButton*>(radio);
+    QVERIFY(button);
+
+    int remaining = EventsPerWindow();
+    int openings = 0;
+    while (remaining > 0) {
+        const bool opened = WithLabOpen(*selector_, button, [&](TLabForm* form) {
+            for (int i = 0; remaining > 0 && form->isVisible(); ++i, --remaining) {
+                MonkeyStep(form);
+                if (i % 32 == 0)
+                    QCoreApplication::processEvents(); // let the charts paint
+            }
+        });
+        QVERIFY2(opened, "the lab window did not open");
+        QVERIFY2(known.reference() == nullptr, "the window's reference outlived it");
+        ++openings;
+    }
+    qInfo("%d openings", openings);
+    CheckBoxes();
+
+    // The window still works: its known run gives the known result, without a box.
+    QString fault;
+    QVERIFY(WithLabOpen(*selector_, button, [&](TLabForm* form) {
+        RunWith(form, known.coefficients);
+        QCoreApplication::processEvents();
+        fault = known.verify(form);
+    }));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QVERIFY2(
+        boxes_->Boxes().isEmpty(),
+        qPrintable(QStringLiteral("the known run showed '%1'").arg(boxes_->Boxes().first().text)));
+}
+
+void TestMonkey::cleanupTestCase() {
+    delete selector_;
+    delete boxes_;
+}
+
+int main(int argc, char** argv) {
+    LabsApplication app(argc, argv);
+    TestMonkey test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_monkey.moc"
