@@ -1,7 +1,5 @@
 #include "roots/ReportMemo.h"
 
-#include <QKeyEvent>
-
 TReportMemo::TReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -25,9 +23,4 @@ QStringList TReportMemo::Lines() const {
     if (document()->isEmpty())
         return {};
     return toPlainText().split(QLatin1Char('\n'));
-}
-
-void TReportMemo::keyPressEvent(QKeyEvent* event) {
-    QPlainTextEdit::keyPressEvent(event);
-    event->accept();
 }

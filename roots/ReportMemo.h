@@ -5,9 +5,7 @@
 
 // The read-only text area of the root lab: no border, button-face background, no
 // scroll bars. Its text can be selected with the mouse or the keyboard and copied
-// (Ctrl+A, Ctrl+C), but it never takes typed input, and it swallows the keys it does
-// not use so that Esc or Enter here never reach the window (those act only in the
-// coefficient fields).
+// (Ctrl+A, Ctrl+C), but it never takes typed or pasted input.
 class TReportMemo : public QPlainTextEdit {
     Q_OBJECT
   public:
@@ -17,7 +15,4 @@ class TReportMemo : public QPlainTextEdit {
     void ShowLines(const QStringList& lines);
     // The current text split into lines (a report of n lines gives n entries).
     QStringList Lines() const;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
