@@ -29,6 +29,7 @@ clean:
 
 # The Debian package (CPack), left in $(BUILD).
 package: build
+	@bash scripts/install-ship-deps.sh
 	cmake --build $(BUILD) --target package
 
 # Builds the package, validates what it installs and starts the unpacked program.

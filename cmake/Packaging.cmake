@@ -54,3 +54,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-liberation")
 
 include(CPack)
+
+# The install rules are tested with the rest: install into a folder of the build
+# tree and check what lands there (skipped where the validators are missing).
+if(BUILD_TESTING)
+  add_test(NAME packaging_install_tree
+           COMMAND bash -c "rm -rf \"$1\" && \"$2\" --install \"$3\" --prefix \"$1\" >/dev/null && bash \"$4\" \"$1\""
+                   check ${CMAKE_CURRENT_BINARY_DIR}/install-tree-test ${CMAKE_COMMAND}
+                   ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-install-tree.sh)
+  set_tests_properties(packaging_install_tree PROPERTIES SKIP_RETURN_CODE 77)
+endif()

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Checks an installed tree of the program (a prefix such as /usr, or the usr/ of an
+# unpacked package): the executable, the menu entry, the AppStream description and
+# the icons are where desktops look for them, and the desktop's own validators
+# accept them. Prints one line per check; exits non-zero if any failed, and with 77
+# (a skipped test for CTest) when the validators are not installed.
+set -euo pipefail
+
+prefix=${1:?usage: check-install-tree.sh PREFIX}
+APP_ID=org.labs.Labs
+
+for tool in desktop-file-validate appstreamcli file; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed (scripts/install-ship-deps.sh installs it)"
+    exit 77
+  fi
+done
+
+passes=0
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; passes=$((passes + 1)); }
+
+sizes=(16 24 32 48 64 128 256)
+expected=(bin/Labs
+          share/applications/$APP_ID.desktop
+          share/metainfo/$APP_ID.metainfo.xml
+          share/icons/hicolor/scalable/apps/$APP_ID.svg)
+for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"); done
+for path in "${expected[@]}"; do
+  if [ -f "$prefix/$path" ]; then pass "$path"; else fail "$path missing"; fi
+done
+for size in "${sizes[@]}"; do
+  png=$prefix/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png
+  [ -f "$png" ] || continue
+  if file "$png" | grep -q "PNG image data, $size x $size,"; then pass "icon ${size}x${size} has its size"; else
+    fail "icon ${size}x${size}: $(file -b "$png")"
+  fi
+done
+
+desktop=$prefix/share/applications/$APP_ID.desktop
+if [ -f "$desktop" ]; then
+  if desktop-file-validate "$desktop"; then pass "desktop-file-validate"; else fail "desktop-file-validate"; fi
+  grep -qx 'Name=Теория управления' "$desktop" && pass "menu name" || fail "menu name"
+  grep -qx 'Categories=Education;Science;' "$desktop" && pass "menu categories" || fail "menu categories"
+  # Cyrillic letters start with the UTF-8 lead byte 0xD0 or 0xD1; bytes need no locale.
+  LC_ALL=C grep -q $'^Comment=.*[\xd0\xd1]' "$desktop" && pass "Russian comment" || fail "no Russian comment"
+  icon=$(sed -n 's/^Icon=//p' "$desktop")
+  [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] && pass "menu icon $icon is installed" ||
+    fail "menu icon '$icon' is not installed"
+  exec=$(sed -n 's/^Exec=//p' "$desktop")
+  [ -x "$prefix/bin/$exec" ] && pass "menu command $exec is installed" || fail "menu command '$exec' is not installed"
+fi
+
+metainfo=$prefix/share/metainfo/$APP_ID.metainfo.xml
+if [ -f "$metainfo" ]; then
+  if appstreamcli validate --no-net "$metainfo"; then pass "appstreamcli validate"; else fail "appstreamcli validate"; fi
+  grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" &&
+    pass "AppStream description launches the menu entry" || fail "AppStream launchable is not $APP_ID.desktop"
+  grep -q '@[A-Z_]*@' "$metainfo" && fail "AppStream description has unreplaced @...@ fields" ||
+    pass "AppStream description is fully configured"
+fi
+
+echo "install tree: $passes passed, $failures failed"
+[ $failures -eq 0 ]
