@@ -6,6 +6,13 @@
 namespace {
 constexpr double MinStep = 1e-12;
 constexpr double IntegerLimit = 2147483647.0;
+// The next step, always larger: the decimal rounding of AdvanceLabelStep could in
+// principle hand back the same step, and the search would never end.
+double Advanced(double step) {
+    const double next = AdvanceLabelStep(step);
+    return next > step ? next : step * 2;
+}
+
 } // namespace
 
 double AdvanceLabelStep(double step) {
@@ -40,9 +47,9 @@ double CalcLabelStep(double span, int maxLabels, int separationPercent, double i
             if (std::fabs(q) < IntegerLimit) {
                 n = std::nearbyint(static_cast<long double>(q));
                 if (n > maxLabels)
-                    step = AdvanceLabelStep(step);
+                    step = Advanced(step);
             } else {
-                step = AdvanceLabelStep(step);
+                step = Advanced(step);
             }
             // An endless span never fits: stop once the step itself is endless.
             if (!std::isfinite(step))

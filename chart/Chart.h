@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <memory>
 
-class QLabel;
+#include <QLabel>
 
 // The chart control of the plotting windows: a lowered panel with a blue title,
 // a framed plotting rectangle, a bottom and a left value axis with manual ranges,

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,10 +58,15 @@ void ApplyChartPen(QPainter& painter, const TChartPen& pen, TColor color) {
 void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to) {
     if (from == to)
         return;
-    // Between pixel centres: the flat cap ends the stroke half-way into the end
-    // pixel, which the rasteriser leaves out, and the line stays on the same
-    // logical pixels at any device pixel ratio.
-    QLineF line(QPointF(from) + QPointF(0.5, 0.5), QPointF(to) + QPointF(0.5, 0.5));
+    // Between pixel centres, both ends moved back by half a pixel along the major
+    // direction: the rasteriser takes the pixels whose centres lie in (start, end],
+    // which are then exactly the pixels from `from` up to, not including, `to`. The
+    // line keeps to the same logical pixels at any device pixel ratio.
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    const double major = std::max(std::fabs(dx), std::fabs(dy));
+    const QPointF back(0.5 - 0.5 * dx / major, 0.5 - 0.5 * dy / major);
+    QLineF line(QPointF(from) + back, QPointF(to) + back);
     const bool far = std::fabs(line.x1()) > SafeLimit || std::fabs(line.y1()) > SafeLimit ||
                      std::fabs(line.x2()) > SafeLimit || std::fabs(line.y2()) > SafeLimit;
     if (far && !CutToSafeRange(line))

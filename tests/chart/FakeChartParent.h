@@ -1,0 +1,15 @@
+#pragma once
+
+#include "chart/ChartParent.h"
+
+// Counts the repaint requests of series and axes in place of a chart widget.
+class FakeChartParent : public TChartParent {
+  public:
+    void Invalidate() override { ++requests; }
+    bool Destroying() const override { return destroying; }
+    bool Loading() const override { return loading; }
+
+    int requests = 0;
+    bool destroying = false;
+    bool loading = false;
+};
