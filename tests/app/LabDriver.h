@@ -58,7 +58,9 @@ inline void PasteInto(QLineEdit* field, const QString& text) {
     field->insert(text);
 }
 
-inline void PressEnter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+inline void PressEnter(QLineEdit* field) {
+    QTest::keyClick(field, Qt::Key_Return);
+}
 
 // Fills every coefficient field of the window by pasting and runs with Enter.
 inline void RunWith(TLabForm* form, const QStringList& texts) {

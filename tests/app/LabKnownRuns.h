@@ -47,21 +47,27 @@ inline QString VerifyRootReport(TLabForm*) {
 #endif
 }
 
-inline QString VerifyPlotted(TLabForm*) { return QString(); }
+inline QString VerifyPlotted(TLabForm*) {
+    return QString();
+}
 
 inline const QList<KnownRun>& KnownRuns() {
     static const QList<KnownRun> runs{
-        {QStringLiteral("radLaguer"), [] { return static_cast<QWidget*>(frmLaguerre); },
+        {QStringLiteral("radLaguer"),
+         [] { return static_cast<QWidget*>(frmLaguerre); },
          {QStringLiteral("-6"), QStringLiteral("11"), QStringLiteral("-6"), QStringLiteral("1")},
          VerifyRootReport},
-        {QStringLiteral("radGodograf"), [] { return static_cast<QWidget*>(frmGodograf); },
+        {QStringLiteral("radGodograf"),
+         [] { return static_cast<QWidget*>(frmGodograf); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1")},
          VerifyPlotted},
-        {QStringLiteral("radAFCHH"), [] { return static_cast<QWidget*>(frmAFCHX); },
+        {QStringLiteral("radAFCHH"),
+         [] { return static_cast<QWidget*>(frmAFCHX); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"),
           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")},
          VerifyPlotted},
-        {QStringLiteral("radDRazb"), [] { return static_cast<QWidget*>(frmDRazb); },
+        {QStringLiteral("radDRazb"),
+         [] { return static_cast<QWidget*>(frmDRazb); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1")},
          VerifyPlotted},
     };

@@ -26,7 +26,7 @@ struct ShownBox {
 // not a message box (a lab window opened by a stray Enter in the selector) is handed to
 // onOtherModal, if set.
 class ModalBoxRecorder {
-public:
+  public:
     ModalBoxRecorder() {
         timer_.setInterval(0);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
@@ -38,7 +38,7 @@ public:
 
     std::function<void(QWidget*)> onOtherModal;
 
-private:
+  private:
     void Poll() {
         if (polling_)
             return;

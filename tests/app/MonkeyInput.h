@@ -8,7 +8,7 @@
 // extreme numbers and plain junk, drawn from one seeded generator so that a failing run
 // can be repeated exactly.
 class MonkeyInput {
-public:
+  public:
     explicit MonkeyInput(unsigned seed) : rng_(seed) {}
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -35,7 +35,7 @@ public:
             s += Chance(0.5) ? QLatin1Char('E') : QLatin1Char('e');
             if (Chance(0.5))
                 s += Chance(0.5) ? QLatin1Char('-') : QLatin1Char('+');
-            static const char* exponents[] = {"0", "3", "15", "300", "307", "308", "309",
+            static const char* exponents[] = {"0",   "3",   "15",  "300", "307", "308", "309",
                                               "320", "324", "400", "499", "500", "600", "4999"};
             s += QLatin1String(exponents[Below(14)]);
         }
@@ -54,10 +54,9 @@ public:
     }
 
     QString SpecialText() {
-        static const char* texts[] = {"1E600",  "-1e308", "1e308", "1e-308", "4,9e-324",
-                                      "1e-400", "0",      "-0",    ",",      "-,",
-                                      "1.2.3",  "abc",    " ",     "1 000",  "nan",
-                                      "inf",    "1e",     "1e+",   "E5",     "-"};
+        static const char* texts[] = {
+            "1E600", "-1e308", "1e308", "1e-308", "4,9e-324", "1e-400", "0",  "-0",  ",",  "-,",
+            "1.2.3", "abc",    " ",     "1 000",  "nan",      "inf",    "1e", "1e+", "E5", "-"};
         return QString::fromUtf8(texts[Below(20)]);
     }
 
@@ -70,6 +69,6 @@ public:
         return Junk();
     }
 
-private:
+  private:
     std::mt19937 rng_;
 };
