@@ -39,3 +39,10 @@ check-package:
 # Screenshots of the five windows into docs/screenshots/ (needs no display).
 screenshots: build
 	BUILD=$(BUILD) bash scripts/screenshots.sh
+
+.PHONY: test-sanitize
+
+# The program and every test again with address, leak and undefined-behaviour
+# sanitizers (in build-asan); any sanitizer report fails.
+test-sanitize: deps
+	JOBS=$(JOBS) bash scripts/test-sanitize.sh
