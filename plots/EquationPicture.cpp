@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <vector>
+
 namespace {
 
 // How a piece of the equation sits relative to the baseline.
@@ -41,7 +43,7 @@ QFont HeadingFont() {
 QFont EquationFont(const Piece& piece) {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(piece.place == Place::Line ? 19 : 12);
+    font.setPixelSize(piece.place == Place::Line ? 16 : 11);
     font.setItalic(piece.italic);
     return font;
 }
@@ -58,6 +60,27 @@ int BaselineShift(Place place) {
     return 0;
 }
 
+struct PlacedText {
+    QFont font;
+    QPoint baseline; // left end of the baseline
+    QString text;
+};
+
+// The heading, then the equation piece by piece along one baseline.
+std::vector<PlacedText> Layout() {
+    std::vector<PlacedText> placed;
+    placed.push_back(
+        {HeadingFont(), QPoint(2, kHeadingBaseline), QStringLiteral("Уравнение имеет вид:")});
+    int x = kEquationLeft;
+    for (const Piece& piece : kEquation) {
+        const QFont font = EquationFont(piece);
+        const QString text = QString::fromUtf8(piece.text);
+        placed.push_back({font, QPoint(x, kEquationBaseline + BaselineShift(piece.place)), text});
+        x += QFontMetrics(font).horizontalAdvance(text);
+    }
+    return placed;
+}
+
 } // namespace
 
 TEquationPicture::TEquationPicture(QWidget* parent) : QWidget(parent) {
@@ -72,19 +95,18 @@ void TEquationPicture::Paint(QPainter& painter) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(0, 0, kDrawingWidth, kDrawingHeight);
     painter.setPen(Qt::black);
-
-    painter.setFont(HeadingFont());
-    painter.drawText(2, kHeadingBaseline, QStringLiteral("Уравнение имеет вид:"));
-
-    int x = kEquationLeft;
-    for (const Piece& piece : kEquation) {
-        const QFont font = EquationFont(piece);
-        const QString text = QString::fromUtf8(piece.text);
-        painter.setFont(font);
-        painter.drawText(x, kEquationBaseline + BaselineShift(piece.place), text);
-        x += QFontMetrics(font).horizontalAdvance(text);
+    for (const PlacedText& placed : Layout()) {
+        painter.setFont(placed.font);
+        painter.drawText(placed.baseline, placed.text);
     }
     painter.restore();
+}
+
+QRect TEquationPicture::TextBounds() {
+    QRect bounds;
+    for (const PlacedText& placed : Layout())
+        bounds |= QFontMetrics(placed.font).boundingRect(placed.text).translated(placed.baseline);
+    return bounds;
 }
 
 void TEquationPicture::paintEvent(QPaintEvent*) {

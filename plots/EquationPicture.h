@@ -21,6 +21,9 @@ class TEquationPicture : public QWidget {
 
     // Draws the picture with its top-left corner at the painter's origin.
     static void Paint(QPainter& painter);
+    // Where the text's glyphs reach, from the fonts' metrics: the drawing is
+    // complete when this lies inside the drawing area.
+    static QRect TextBounds();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,171 @@
+// The hodograph window driven through its fields, as a student uses it.
+
+#include "chart/Chart.h"
+#include "input/LinkLabel.h"
+#include "input/Regional.h"
+#include "plots/EquationPicture.h"
+#include "plots/HodographRun.h"
+#include "plots/untGodograf.h"
+#include "tests/input/LabProbe.h"
+#include "tests/input/LabsTestMain.h"
+#include "tests/input/ModalBoxWatcher.h"
+#include "tests/plots/PlotWindowProbe.h"
+
+#include <QLabel>
+
+namespace {
+
+const QStringList kWorkedExample{"1", "3", "3", "1"};
+
+// Opens the window the way the selector does and runs `body` inside its modal loop.
+template <class Body> void WithWindow(Body body) {
+    bool done = false;
+    InsideNextLab([&](TLabForm* lab) {
+        auto* form = qobject_cast<TfrmGodograf*>(lab);
+        QVERIFY(form);
+        QCOMPARE(form, frmGodograf);
+        body(form);
+        done = true;
+    });
+    OpenGodograf();
+    QVERIFY(done);
+    QCOMPARE(frmGodograf, nullptr);
+}
+
+} // namespace
+
+class TestGodograf : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { SetRegionalSeparators(QChar(','), QStringLiteral("\u00A0")); }
+
+    void layout() {
+        WithWindow([](TfrmGodograf* form) {
+            QCOMPARE(form->Chart->geometry(), QRect(0, 0, 451, 446));
+            QCOMPARE(form->Chart->Title(), QStringLiteral("Годограф Михайлова"));
+            QCOMPARE(form->Chart->SeriesCount(), 3);
+            QCOMPARE(form->Chart->Series(0), form->Series1);
+            QCOMPARE(form->Series1->SeriesColor(), clRed);
+            QCOMPARE(form->Series1->LinePen().Width, 1);
+            for (TLineSeries* line : {form->Series3, form->Series4}) {
+                QCOMPARE(line->SeriesColor(), clBlack);
+                QCOMPARE(line->LinePen().Width, 2);
+            }
+            QVERIFY(!form->Chart->BottomAxis()->AxisVisible());
+            QVERIFY(!form->Chart->LeftAxis()->AxisVisible());
+            QCOMPARE(form->Label2->text(), QStringLiteral("jQ"));
+            QCOMPARE(form->Label2->pos(), QPoint(5, 36));
+            QCOMPARE(form->Label3->text(), QStringLiteral("P"));
+            QCOMPARE(form->Label3->pos(), QPoint(430, 425));
+            QCOMPARE(form->Image1->parentWidget(), form->Panel1);
+            QCOMPARE(form->Image1->geometry(), QRect(1, 264, 179, 57));
+            QVERIFY(AxesAtZero(form->Chart));
+        });
+    }
+
+    void workedExampleByKeys() {
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            QCOMPARE(boxes.Texts(), QStringList());
+            QCOMPARE(form->Series1->PointCount(), 131);
+            QCOMPARE(form->Series3->PointCount(), 2);
+            QCOMPARE(form->Series4->PointCount(), 2);
+            QVERIFY(qAbs(form->Chart->BottomAxis()->Minimum() + 9.72) < 1e-9);
+            QCOMPARE(form->Chart->BottomAxis()->Maximum(), 2.0);
+            QCOMPARE(form->Chart->LeftAxis()->Minimum(), -3.0);
+            QCOMPARE(form->Chart->LeftAxis()->Maximum(), 3.0);
+
+            const QImage image = Painted(form->Chart);
+            // D(j·1) = -2 + 2j lies on the red curve; the axis line y = 0 is black.
+            QVERIFY(ColourNear(image, PixelOf(form->Chart, -2, 2), Qt::red));
+            QVERIFY(ColourNear(image, PixelOf(form->Chart, -5, 0), Qt::black));
+            QVERIFY(ColourNear(image, PixelOf(form->Chart, 0, -2), Qt::black));
+            QVERIFY(CountBluish(image, QRect(0, 0, 451, 30)) > 20);
+            QVERIFY(CountDark(image, form->Label2->geometry()) > 0);
+            QVERIFY(CountDark(image, form->Label3->geometry()) > 0);
+        });
+    }
+
+    void runLinkRunsToo() {
+        WithWindow([](TfrmGodograf* form) {
+            TypeCoefficients(form, kWorkedExample);
+            QTest::mouseClick(form->lblRun, Qt::LeftButton);
+            QCOMPARE(form->Series1->PointCount(), 131);
+        });
+    }
+
+    void verdictKeepsTheOldCurve_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("boundary") << QStringList{"1", "1", "1", "1"} << kStabilityBoundaryNotice;
+        QTest::newRow("unstable") << QStringList{"1", "1", "1", "2"} << kUnstableNotice;
+    }
+    void verdictKeepsTheOldCurve() {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, notice);
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            TypeAndRun(form, texts);
+            QCOMPARE(boxes.Texts(), QStringList{notice});
+            QVERIFY(boxes.Seen().first().notice);
+            QVERIFY(AxesAtZero(form->Chart));
+            QCOMPARE(form->Series1->PointCount(), 131);
+            QCOMPARE(form->Series3->PointCount(), 2);
+        });
+    }
+
+    void parseErrorIsReported() {
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            TypeAndRun(form, {"1", "3", "3", "1,,5"});
+            QCOMPARE(boxes.Texts(),
+                     QStringList{QStringLiteral("'1,,5' is not a valid floating point value.")});
+            QCOMPARE(boxes.Seen().first().icon, QMessageBox::Critical);
+            QVERIFY(AxesAtZero(form->Chart));
+            QCOMPARE(form->Series1->PointCount(), 131);
+        });
+    }
+
+    void emptyFieldChangesNothing() {
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            form->edta2->clear();
+            PressEnter(form);
+            QCOMPARE(boxes.Texts(),
+                     QStringList{QStringLiteral("Пожалуйста, введите коэффициенты.")});
+            QCOMPARE(form->Chart->BottomAxis()->Maximum(), 2.0);
+        });
+    }
+
+    void threeRunsAccumulateAxisLines() {
+        WithWindow([](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            TypeAndRun(form, {"1", "3", "3", "2"});
+            TypeAndRun(form, kWorkedExample);
+            QCOMPARE(form->Series1->PointCount(), 131);
+            QCOMPARE(form->Series3->PointCount(), 6);
+            QCOMPARE(form->Series4->PointCount(), 6);
+        });
+    }
+
+    void runAfterPanBelowZero() {
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            // What dragging the picture far to the right and down leaves behind.
+            form->Chart->BottomAxis()->SetRange(-5, -2);
+            form->Chart->LeftAxis()->SetRange(-9, -4);
+            PressEnter(form);
+            QCOMPARE(boxes.Texts(), QStringList());
+            QCOMPARE(form->Chart->BottomAxis()->Maximum(), 2.0);
+            QCOMPARE(form->Chart->LeftAxis()->Minimum(), -3.0);
+        });
+    }
+};
+
+LABS_TEST_MAIN(TestGodograf)
+#include "tst_untGodograf.moc"
