@@ -152,6 +152,21 @@ class TestGodograf : public QObject {
         });
     }
 
+    void resetGoesThroughTheGlobalReference() {
+        // Two windows at once, which the program itself never makes: the one the
+        // reference holds gets the reset, the other shows the run.
+        TfrmGodograf held;
+        TfrmGodograf running;
+        frmGodograf = &held;
+        held.Chart->BottomAxis()->SetRange(1, 5);
+        TypeAndRun(&running, kWorkedExample);
+        frmGodograf = nullptr;
+        QVERIFY(AxesAtZero(held.Chart));
+        QCOMPARE(running.Chart->BottomAxis()->Maximum(), 2.0);
+        QCOMPARE(running.Series1->PointCount(), 131);
+        QCOMPARE(held.Series1->PointCount(), 0);
+    }
+
     void runAfterPanBelowZero() {
         ModalBoxWatcher boxes;
         WithWindow([&](TfrmGodograf* form) {
