@@ -3,6 +3,7 @@
 #include "input/ApplicationTitle.h"
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
+#include "input/KeepFocus.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -16,6 +17,8 @@ QString WithFinalPeriod(const QString& message) {
 void ReportErrorMessage(const QString& message) {
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
+    const KeepFocus keep;
+    // No parent: the box belongs to the application, not to the failing window.
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), WithFinalPeriod(message),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

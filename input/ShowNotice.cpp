@@ -2,6 +2,7 @@
 
 #include "input/ApplicationTitle.h"
 #include "input/FormStyle.h"
+#include "input/KeepFocus.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -13,6 +14,13 @@
 
 namespace {
 
+// The single "OK" is the cancel button too: Esc and the close box answer like it.
+class NoticeBox : public QDialog {
+public:
+    using QDialog::QDialog;
+    void reject() override { done(1); }
+};
+
 int HalfScreenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry().width() / 2 : 640;
@@ -21,7 +29,8 @@ int HalfScreenWidth() {
 } // namespace
 
 void ShowNotice(const QString& text) {
-    QDialog box(QApplication::activeWindow());
+    const KeepFocus keep;
+    NoticeBox box(QApplication::activeWindow());
     box.setObjectName(QString::fromLatin1(kNoticeObjectName));
     box.setWindowTitle(ApplicationTitle());
     box.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -51,5 +60,5 @@ void ShowNotice(const QString& text) {
     box.adjustSize();
     CentreOnScreen(&box);
     ok->setFocus();
-    box.exec(); // Esc and the close box reject; Enter clicks the default "OK"
+    box.exec(); // Enter clicks the default "OK"; Esc and the close box answer like it
 }
