@@ -15,7 +15,6 @@ TReportMemo::TReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void TReportMemo::ShowLines(const QStringList& lines) {
-    clear();
     setPlainText(lines.join(QLatin1Char('\n')));
 }
 
