@@ -43,7 +43,8 @@ trap cleanup EXIT
 
 die() {
   echo "screenshots: $*" >&2
-  import -window root "$OUT/failure-root.png" 2>/dev/null && echo "screenshots: the whole screen is in $OUT/failure-root.png" >&2
+  local picture=${TMPDIR:-/tmp}/labs-screenshots-failure.png
+  import -window root "$picture" 2>/dev/null && echo "screenshots: the whole screen is in $picture" >&2
   exit 1
 }
 
