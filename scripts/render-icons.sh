@@ -7,8 +7,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-ship-deps.sh librsvg2-bin
 
-svg=packaging/icons/org.labs.Labs.svg
+# The small sizes come from a drawing made for them: the full one blurs there.
 for size in 16 24 32 48 64 128 256; do
+  svg=packaging/icons/org.labs.Labs.svg
+  [ "$size" -le 32 ] && svg=packaging/icons/org.labs.Labs-small.svg
   out=packaging/icons/${size}x${size}/org.labs.Labs.png
   mkdir -p "$(dirname "$out")"
   rsvg-convert --width "$size" --height "$size" "$svg" --output "$out"
