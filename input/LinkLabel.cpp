@@ -11,6 +11,8 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, 
     QPalette p = palette();
     p.setColor(QPalette::WindowText, p.color(QPalette::Link));
     setPalette(p);
+    // On a button-face window the inherited foreground role would be ButtonText.
+    setForegroundRole(QPalette::WindowText);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
