@@ -118,6 +118,24 @@ class TestLaguerre : public QObject {
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form()->edta0));
     }
 
+    void linksAreDrawnInTheLinkColour() {
+        // The underline of the run link spans its text: some pixel of the label carries
+        // the link colour, none the plain text colour.
+        const QImage image = form()->lblRun->grab().toImage();
+        const QColor link = form()->palette().color(QPalette::Link);
+        const QColor text = form()->palette().color(QPalette::ButtonText);
+        bool sawLink = false;
+        bool sawText = false;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                sawLink = sawLink || image.pixelColor(x, y) == link;
+                sawText = sawText || image.pixelColor(x, y) == text;
+            }
+        }
+        QVERIFY(sawLink);
+        QVERIFY(!sawText);
+    }
+
     void reportLines_data() {
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QStringList>("lines");
