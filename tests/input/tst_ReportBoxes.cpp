@@ -1,0 +1,184 @@
+// The two message boxes as the user sees them, the catch-all of the application
+// object, and the application title they carry.
+
+#include "input/ApplicationTitle.h"
+#include "input/Errors.h"
+#include "input/LabsTestMain.h"
+#include "input/ModalBoxWatcher.h"
+#include "input/ReportException.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// A control whose event handler fails without any guard of its own: only the
+// application's catch-all stands between the error and the message loop.
+class FailingControl : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    int presses = 0;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        ++presses;
+        QLineEdit::mousePressEvent(event);
+        throw EZeroDivide();
+    }
+};
+
+} // namespace
+
+class ReportBoxesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void titleComesFromTheExecutable() {
+        // The first character stays as it is, the rest is lowered.
+        QCOMPARE(ApplicationTitle(), QStringLiteral("tst_reportboxes"));
+    }
+
+    void noticeBox_data() {
+        QTest::addColumn<Qt::Key>("closeKey");
+        QTest::newRow("closed by Enter") << Qt::Key_Return;
+        QTest::newRow("closed by Esc") << Qt::Key_Escape;
+    }
+    void noticeBox() {
+        QFETCH(Qt::Key, closeKey);
+        ModalBoxWatcher boxes(closeKey);
+        ShowNotice(QStringLiteral("Пожалуйста, введите коэффициенты."));
+        QCOMPARE(boxes.Seen().size(), 1);
+        const SeenBox& box = boxes.Seen().first();
+        QVERIFY(box.notice);
+        QCOMPARE(box.caption, ApplicationTitle());
+        QCOMPARE(box.text, QStringLiteral("Пожалуйста, введите коэффициенты."));
+        QVERIFY(!box.hasIcon);
+        QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(box.defaultButton, QStringLiteral("OK"));
+        QVERIFY(box.applicationModal);
+    }
+
+    // A long text is wrapped to at most half the screen width.
+    void noticeWrapsLongText() {
+        const QString text = QStringLiteral("Система неустойчива. ").repeated(40);
+        int width = 0;
+        bool wrapped = false;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            auto* label = box->findChild<QLabel*>();
+            width = label->width();
+            wrapped = label->wordWrap() && label->height() > 3 * label->fontMetrics().height();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        ShowNotice(text);
+        QVERIFY(width > 0);
+        QVERIFY(width <= QGuiApplication::primaryScreen()->availableGeometry().width() / 2);
+        QVERIFY(wrapped);
+    }
+
+    // The report of an error escaping a guarded handler: stop icon, one OK, the
+    // title as caption, the final period by the rule, owned by the application.
+    void errorReport_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("conversion") << "'abc' is not a valid floating point value"
+                                    << "'abc' is not a valid floating point value.";
+        QTest::newRow("axis") << "Axis Minimum Value must be <= Maximum"
+                              << "Axis Minimum Value must be <= Maximum.";
+        QTest::newRow("ends in a full stop") << "Done."
+                                             << "Done.";
+        QTest::newRow("ends in a bracket") << "(x)"
+                                           << "(x)";
+    }
+    void errorReport() {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QWidget owner;
+        owner.show();
+        QMessageBox* reported = nullptr;
+        QTimer::singleShot(0, qApp, [&] {
+            reported = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (reported)
+                QVERIFY(reported->parentWidget() == nullptr);
+        });
+        ModalBoxWatcher boxes;
+        RunGuarded([&] { throw EConvertError(message); });
+        QVERIFY(reported);
+        QCOMPARE(boxes.Seen().size(), 1);
+        const SeenBox& box = boxes.Seen().first();
+        QVERIFY(!box.notice);
+        QCOMPARE(box.caption, ApplicationTitle());
+        QCOMPARE(box.text, shown);
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons.size(), 1);
+        QVERIFY(box.applicationModal);
+    }
+
+    // Both boxes carry the same caption; only the report has an icon.
+    void sameCaptionDifferentIcons() {
+        ModalBoxWatcher boxes;
+        ShowNotice(QStringLiteral("x"));
+        RunGuarded([] { throw ERangeError(); });
+        QCOMPARE(boxes.Seen().size(), 2);
+        QCOMPARE(boxes.Seen()[0].caption, boxes.Seen()[1].caption);
+        QVERIFY(!boxes.Seen()[0].hasIcon);
+        QVERIFY(boxes.Seen()[1].hasIcon);
+        QCOMPARE(boxes.Seen()[1].text, QStringLiteral("Range check error."));
+    }
+
+    // A mouse capture in progress is cancelled before the report is shown.
+    void reportCancelsMouseCapture() {
+        QWidget grabber;
+        grabber.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grabber));
+        grabber.grabMouse();
+        QCOMPARE(QWidget::mouseGrabber(), &grabber);
+        QWidget* grabbedDuringReport = &grabber;
+        QTimer::singleShot(0, qApp, [&] { grabbedDuringReport = QWidget::mouseGrabber(); });
+        ModalBoxWatcher boxes;
+        RunGuarded([] { throw EOverflow(); });
+        QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("Floating point overflow.")});
+        QCOMPARE(grabbedDuringReport, nullptr);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    }
+
+    // An error escaping an unguarded event handler is caught around the event's
+    // delivery, reported, and the program carries on.
+    void catchAllAroundEveryEvent() {
+        FailingControl control;
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        ModalBoxWatcher boxes;
+        QTest::mouseClick(&control, Qt::LeftButton);
+        QTest::mouseClick(&control, Qt::LeftButton);
+        QCOMPARE(control.presses, 2);
+        QCOMPARE(boxes.Texts(), QStringList(2, QStringLiteral("Floating point division by zero.")));
+        QVERIFY(control.isVisible());
+    }
+
+    // After either box the focus is back where it was.
+    void focusComesBack() {
+        QWidget window;
+        auto* first = new QLineEdit(&window);
+        auto* second = new QLineEdit(&window);
+        second->move(0, 30);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        second->setFocus();
+        ModalBoxWatcher boxes;
+        ShowNotice(QStringLiteral("x"));
+        QTRY_COMPARE(QApplication::focusWidget(), second);
+        RunGuarded([] { throw EInvalidOp(); });
+        QCOMPARE(boxes.Seen().size(), 2);
+        QTRY_COMPARE(QApplication::focusWidget(), second);
+        QVERIFY(first);
+    }
+};
+
+LABS_TEST_MAIN(ReportBoxesTest)
+#include "tst_ReportBoxes.moc"
