@@ -14,7 +14,9 @@ LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, ar
 }
 
 bool LabsApplication::notify(QObject* receiver, QEvent* event) {
-    if (event->type() == QEvent::LocaleChange && receiver == this)
+    // The platform announces a change of the regional settings to the application
+    // or to its windows; reading them again is cheap, so any announcement counts.
+    if (event->type() == QEvent::LocaleChange)
         ReadRegionalSettings();
     try {
         return QApplication::notify(receiver, event);
