@@ -42,7 +42,7 @@ void TChartScene::Draw(QPainter& painter, const QRect& bounds, const TPanelColor
         QPoint(bounds.left() + bounds.width() - MarginPixels(MarginRight, bounds.width()),
                bounds.top() + bounds.height() - MarginPixels(MarginBottom, bounds.height())));
     DrawTitle(painter, rect);
-    Layout(painter, rect);
+    Layout(rect);
     DrawBackWall(painter);
     const TTextMeasure bottomMeasure = MeasureWith(bottom_.LabelsFont().ToQFont());
     DrawAxis(painter, bottom_, bottom_.CalcTicks(bottomMeasure), plot_);
@@ -78,7 +78,7 @@ void TChartScene::DrawTitle(QPainter& painter, QRect& rect) const {
     rect.setTop(rect.top() + int(title_.size()) * lineHeight + 5);
 }
 
-void TChartScene::Layout(QPainter&, QRect& rect) {
+void TChartScene::Layout(QRect& rect) {
     bottom_.BeginDraw();
     left_.BeginDraw();
     bottom_.ReserveSpace(rect, MeasureWith(bottom_.LabelsFont().ToQFont()));

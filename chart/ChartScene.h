@@ -56,7 +56,7 @@ class TChartScene {
   private:
     void DrawPanel(QPainter& painter, const QRect& bounds, const TPanelColors& colors) const;
     void DrawTitle(QPainter& painter, QRect& rect) const;
-    void Layout(QPainter& painter, QRect& rect);
+    void Layout(QRect& rect);
     void DrawBackWall(QPainter& painter) const;
     void DrawSeries(QPainter& painter) const;
 
