@@ -23,10 +23,10 @@ constexpr int kCaptionGap = 13 + 3; // the caption label sits this far above its
 
 // A raised horizontal line along the top edge of its strip.
 class TopLineBevel : public QFrame {
-public:
+  public:
     using QFrame::QFrame;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::Light));
@@ -120,42 +120,57 @@ QList<QLineEdit*> TLabForm::CoefficientFields() const {
 }
 
 int TLabForm::ShowModal() {
-    QWidget* previous = QApplication::activeWindow();
-    const QPointer<QWidget> previousFocus = previous ? previous->focusWidget() : nullptr;
-    QList<QPointer<QWidget>> disabled;
+    // Disabling a window takes the focus from its controls, so each window's
+    // focused control is remembered here and given back afterwards.
+    struct Disabled {
+        QPointer<QWidget> window;
+        QPointer<QWidget> focus;
+    };
+    const QPointer<QWidget> previous = QApplication::activeWindow();
+    QList<Disabled> disabled;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible() && window->isEnabled()) {
+            disabled.append(Disabled{window, window->focusWidget()});
             window->setEnabled(false);
-            disabled << window;
         }
     }
     CentreOnScreen(this);
     edta0->setFocus();
     const int code = exec();
-    for (const QPointer<QWidget>& window : disabled)
-        if (window)
-            window->setEnabled(true);
-    if (previous && disabled.contains(previous)) {
-        previous->activateWindow();
-        if (previousFocus)
-            previousFocus->setFocus(Qt::ActiveWindowFocusReason);
+    for (const Disabled& entry : disabled) {
+        if (!entry.window)
+            continue;
+        entry.window->setEnabled(true);
+        if (entry.focus)
+            entry.focus->setFocus(Qt::ActiveWindowFocusReason);
     }
+    // Where the platform reported no active window, the selector is the one to go back to.
+    QWidget* reactivate = previous ? previous.data() : nullptr;
+    if (!reactivate && !disabled.isEmpty())
+        reactivate = disabled.first().window;
+    if (reactivate)
+        reactivate->activateWindow();
     return code;
 }
 
-void TLabForm::lblExitClick() { done(2); }
+void TLabForm::lblExitClick() {
+    done(2);
+}
 
-void TLabForm::reject() { done(2); }
+void TLabForm::reject() {
+    done(2);
+}
 
-void TLabForm::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+void TLabForm::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);
+}
 
 void TLabForm::RunFromUser() {
     RunGuarded([this] { lblRunClick(); });
 }
 
 void TLabForm::edta0KeyPress(QChar& key) {
-    const KeystrokeOutcome outcome =
-        FilterKeystroke(key, layout_.minusAllowed, DecimalSeparator());
+    const KeystrokeOutcome outcome = FilterKeystroke(key, layout_.minusAllowed, DecimalSeparator());
     if (outcome.run) {
         key = QChar(); // dropped whether the run succeeds or fails
         lblRunClick();

@@ -262,6 +262,23 @@ class SelectorTest : public QObject {
         QVERIFY(button->isChecked());
     }
 
+    // Also where the platform reported no active window when the lab opened, the
+    // selector gets its focus back and its keys work again.
+    void focusBackWithoutActiveWindow() {
+        form_->radAFCHH->setChecked(true);
+        form_->radAFCHH->setFocus();
+        QApplication::setActiveWindow(nullptr);
+        InsideNextLab([](TLabForm* lab) {
+            if (lab)
+                EscapeFrom(lab);
+        });
+        form_->Button2Click();
+        QCOMPARE(form_->focusWidget(), form_->radAFCHH);
+        QTest::keyClick(form_->focusWidget(), Qt::Key_Down);
+        QVERIFY(form_->radDRazb->isChecked());
+        QTRY_VERIFY(form_->isActiveWindow());
+    }
+
     // Right after start: Enter opens the root lab.
     void enterAtStartOpensRoots() {
         LabSeen seen;
