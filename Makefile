@@ -46,3 +46,9 @@ screenshots: build
 # sanitizers (in build-asan); any sanitizer report fails.
 test-sanitize: deps
 	JOBS=$(JOBS) bash scripts/test-sanitize.sh
+
+.PHONY: fuzz
+
+# libFuzzer harnesses built with clang in build-fuzz, each run for FUZZ_SECONDS (60).
+fuzz: deps
+	JOBS=$(JOBS) bash scripts/fuzz.sh

@@ -8,8 +8,13 @@
 // carries the exact message the user reads (before the report's final period).
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString Message() const { return QString::fromUtf8(what()); }
+    explicit Exception(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    // Kept as given: what() is a C string and would cut the text at a pasted NUL.
+    QString Message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 class EConvertError : public Exception {
