@@ -3,12 +3,14 @@
 // empty-field check and the conversion errors of the reading step.
 
 #include "input/ApplicationTitle.h"
+#include "input/Errors.h"
 #include "input/LabProbe.h"
 #include "input/LabsTestMain.h"
 #include "input/LinkLabel.h"
 #include "input/ModalBoxWatcher.h"
 #include "input/RecordingForm.h"
 #include "input/Regional.h"
+#include "input/ReportException.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
@@ -81,6 +83,13 @@ void Type(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
     }
 }
+
+// A lab window whose construction fails half-way.
+class FailingForm : public RecordingForm {
+  public:
+    FailingForm() { throw EOutOfMemory(); }
+};
+FailingForm* frmFailing = nullptr;
 
 const QString kEmptyMessage = QStringLiteral("Пожалуйста, введите коэффициенты.");
 
@@ -461,6 +470,19 @@ class LabPanelTest : public QObject {
                 form.done(99); // the route failed: end the run visibly wrong
         });
         QCOMPARE(form.ShowModal(), 2);
+    }
+
+    // A window whose construction fails leaves its reference null, the error is
+    // reported, and the window beneath stays as it was.
+    void failedConstruction() {
+        QWidget selector;
+        selector.show();
+        ModalBoxWatcher boxes;
+        RunGuarded([] { OpenLabForm(frmFailing); });
+        QCOMPARE(boxes.Texts(), QStringList{QStringLiteral("Out of memory.")});
+        QVERIFY(!frmFailing);
+        QVERIFY(selector.isEnabled());
+        QVERIFY(!OpenLab());
     }
 
     // The window itself takes no keys: Esc or Enter outside the fields do nothing.
