@@ -17,6 +17,10 @@ QString TitleFromExecutableName(const QString& path) {
     return name;
 }
 
-void SetApplicationTitle(const QString& title) { g_title = title; }
+void SetApplicationTitle(const QString& title) {
+    g_title = title;
+}
 
-QString ApplicationTitle() { return g_title; }
+QString ApplicationTitle() {
+    return g_title;
+}

@@ -13,7 +13,9 @@ constexpr std::uint32_t kMxcsr = 0x1F80;          // all masked, nearest, no flu
 constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 // Keeps the compiler from moving floating-point work across a flag test.
-inline void Barrier() { asm volatile("" ::: "memory"); }
+inline void Barrier() {
+    asm volatile("" ::: "memory");
+}
 
 } // namespace
 

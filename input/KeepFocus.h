@@ -7,13 +7,13 @@
 // and gives both back when the box has gone: after a report the user can go on
 // typing (or press Esc) in the field where the problem came from.
 class KeepFocus {
-public:
+  public:
     KeepFocus();
     ~KeepFocus();
     KeepFocus(const KeepFocus&) = delete;
     KeepFocus& operator=(const KeepFocus&) = delete;
 
-private:
+  private:
     QPointer<QWidget> window_;
     QPointer<QWidget> focus_;
 };

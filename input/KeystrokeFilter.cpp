@@ -13,8 +13,8 @@ KeystrokeOutcome FilterKeystroke(QChar key, bool minusAllowed, QChar decimalSepa
     if (code == '.' || code == ',')
         kept = decimalSeparator;
     const char16_t k = kept.unicode();
-    const bool keep = k == 8 || k == 10 || kept == decimalSeparator ||
-                      (k >= '0' && k <= '9') || (k == '-' && minusAllowed);
+    const bool keep = k == 8 || k == 10 || kept == decimalSeparator || (k >= '0' && k <= '9') ||
+                      (k == '-' && minusAllowed);
     outcome.key = keep ? kept : QChar();
     return outcome;
 }

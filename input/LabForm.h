@@ -13,10 +13,10 @@ class LinkLabel;
 struct LabPanelLayout {
     int panelLeft = 444;
     int panelWidth = 198;
-    int fieldWidth = 79;        // W: width of the a-fields
-    QString runCaption;         // caption of lblRun
-    bool hasNumerator = false;  // b1..b3 fields (Nyquist window)
-    bool minusAllowed = true;   // the filter admits '-'
+    int fieldWidth = 79;          // W: width of the a-fields
+    QString runCaption;           // caption of lblRun
+    bool hasNumerator = false;    // b1..b3 fields (Nyquist window)
+    bool minusAllowed = true;     // the filter admits '-'
     bool replaceFullStops = true; // every '.' becomes the separator before parsing
 };
 
@@ -25,7 +25,7 @@ struct LabPanelLayout {
 // filter. Subclasses fill the area left of the panel and implement lblRunClick.
 class TLabForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TLabForm(const QString& caption, const QSize& clientSize, const LabPanelLayout& layout);
 
     // Shows the window modally, centred on the screen, with the focus in edta0.
@@ -57,7 +57,7 @@ public:
     LinkLabel* lblRun = nullptr;
     LinkLabel* lblExit = nullptr;
 
-protected:
+  protected:
     // The first step of every run: false (after the notice) when a field is empty.
     bool CheckFieldsFilled();
     // Reads one field into a double: the window's replacement rule, ParseReal, the store.
@@ -71,7 +71,7 @@ protected:
     // itself takes no keys, unlike a dialog that closes on Esc anywhere.
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QLineEdit* AddField(const QString& caption, int left, int top, int width);
     void RunFromUser();
 

@@ -6,16 +6,16 @@
 // hand cursor; it never takes the keyboard focus and acts on a mouse click only.
 class LinkLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     LinkLabel(const QString& caption, QWidget* parent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };

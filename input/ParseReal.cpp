@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr long double kOnes[32] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L,
-    1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
-    1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
+constexpr long double kOnes[32] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,
+                                   1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L,
+                                   1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L,
+                                   1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
 
 constexpr long double kThirtyTwos[16] = {1e0L,   1e32L,  1e64L,  1e96L,  1e128L, 1e160L,
                                          1e192L, 1e224L, 1e256L, 1e288L, 1e320L, 1e352L,
@@ -28,7 +28,9 @@ long double FiveTwelves(int k) {
     return std::numeric_limits<long double>::infinity();
 }
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 [[noreturn]] void Reject(const QString& text) {
     throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
@@ -51,7 +53,7 @@ long double ScaleByPowerOfTen(long double value, int n) {
 // Saves the caller's environment and masks everything while the text is converted;
 // the caller's flags come back untouched on every way out.
 class MaskedScope {
-public:
+  public:
     MaskedScope() {
         std::fegetenv(&saved_);
         std::feclearexcept(FE_ALL_EXCEPT);
@@ -62,7 +64,7 @@ public:
         return std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO) != 0;
     }
 
-private:
+  private:
     std::fenv_t saved_;
 };
 
@@ -133,4 +135,6 @@ long double ParseReal(const QString& text) {
     return negative ? -value : value;
 }
 
-double ParseCoefficient(const QString& text) { return StoreDouble(ParseReal(text)); }
+double ParseCoefficient(const QString& text) {
+    return StoreDouble(ParseReal(text));
+}

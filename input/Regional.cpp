@@ -15,9 +15,13 @@ void ReadRegionalSettings() {
     SetRegionalSeparators(sep, locale.groupSeparator());
 }
 
-QChar DecimalSeparator() { return g_decimal; }
+QChar DecimalSeparator() {
+    return g_decimal;
+}
 
-QString ThousandSeparator() { return g_thousands; }
+QString ThousandSeparator() {
+    return g_thousands;
+}
 
 void SetRegionalSeparators(QChar decimal, const QString& thousands) {
     g_decimal = decimal;

@@ -25,9 +25,13 @@ void ReportErrorMessage(const QString& message) {
     box.exec();
 }
 
-void ReportException(const std::exception& error) { ReportErrorMessage(ErrorMessage(error)); }
+void ReportException(const std::exception& error) {
+    ReportErrorMessage(ErrorMessage(error));
+}
 
-void ClearFloatFlagsForHandler() { ClearFloatFlags(); }
+void ClearFloatFlagsForHandler() {
+    ClearFloatFlags();
+}
 
 void ReportCurrentException() noexcept {
     // The environment is reset before the error is shown, so a fault left by the

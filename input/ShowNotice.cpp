@@ -16,7 +16,7 @@ namespace {
 
 // The single "OK" is the cancel button too: Esc and the close box answer like it.
 class NoticeBox : public QDialog {
-public:
+  public:
     using QDialog::QDialog;
     void reject() override { done(1); }
 };
@@ -44,8 +44,8 @@ void ShowNotice(const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setMaximumWidth(HalfScreenWidth());
     // A word-wrapped label otherwise wraps far too early; let short texts stay on one line.
-    label->setMinimumWidth(qMin(label->fontMetrics().horizontalAdvance(text) + 2,
-                                HalfScreenWidth()));
+    label->setMinimumWidth(
+        qMin(label->fontMetrics().horizontalAdvance(text) + 2, HalfScreenWidth()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     ok->setDefault(true);
