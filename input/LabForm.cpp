@@ -199,8 +199,10 @@ bool TLabForm::eventFilter(QObject* watched, QEvent* event) {
         return true; // never reaches the field, also after an error
     if (key.isNull())
         return true;
-    if (key == original)
+    if (key == original && text.size() == 1)
         return false; // the field handles the character itself
+    // A replaced character, or the first of a composed sequence (the rest is not
+    // looked at, so it never reaches the field).
     field->insert(QString(key));
     return true;
 }

@@ -231,6 +231,20 @@ class LabPanelTest : public QObject {
         });
     }
 
+    // A key event that carries several characters (an input method's composition)
+    // passes the filter with its first character only.
+    void composedInputKeepsTheFilteredCharacter() {
+        InsideLab(1, [](TLabForm* form) {
+            QTest::sendKeyEvent(QTest::Press, form->edta0, Qt::Key_unknown, QStringLiteral("1a"),
+                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Press, form->edta0, Qt::Key_unknown, QStringLiteral(".x"),
+                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Press, form->edta0, Qt::Key_unknown, QStringLiteral("a1"),
+                                Qt::NoModifier);
+            QCOMPARE(form->edta0->text(), QStringLiteral("1,"));
+        });
+    }
+
     void backspaceAndEditingKeysPass() {
         InsideLab(0, [](TLabForm* form) {
             QTest::keyClicks(form->edta0, QStringLiteral("123"));
