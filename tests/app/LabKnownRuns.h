@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/Chart.h"
 #include "input/LabForm.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
@@ -12,6 +13,8 @@
 
 #include <QList>
 #include <QStringList>
+
+#include <cmath>
 
 #include <functional>
 
@@ -47,8 +50,47 @@ inline QString VerifyRootReport(TLabForm*) {
 #endif
 }
 
-inline QString VerifyPlotted(TLabForm*) {
+// The ranges and the curve's point count of a plotted worked example; the chart is
+// also drawn, as the window would paint it.
+struct PlottedExample {
+    double bottomMin, bottomMax, leftMin, leftMax;
+    int curvePoints;
+};
+
+inline QString VerifyPlot(TChart* chart, TChartSeries* curve, const PlottedExample& e) {
+    if (!chart || !curve)
+        return QStringLiteral("no chart");
+    const double got[4] = {chart->BottomAxis()->Minimum(), chart->BottomAxis()->Maximum(),
+                           chart->LeftAxis()->Minimum(), chart->LeftAxis()->Maximum()};
+    const double want[4] = {e.bottomMin, e.bottomMax, e.leftMin, e.leftMax};
+    for (int i = 0; i < 4; ++i)
+        if (std::fabs(got[i] - want[i]) > 1e-6 * (1 + std::fabs(want[i])))
+            return QStringLiteral("axis end %1 is %2, expected %3").arg(i).arg(got[i]).arg(want[i]);
+    if (curve->PointCount() != e.curvePoints)
+        return QStringLiteral("%1 curve points, expected %2")
+            .arg(curve->PointCount())
+            .arg(e.curvePoints);
+    if (chart->RenderToImage().isNull())
+        return QStringLiteral("the chart did not draw");
     return QString();
+}
+
+inline QString VerifyHodograph(TLabForm*) {
+    if (!frmGodograf)
+        return QStringLiteral("no hodograph window");
+    return VerifyPlot(frmGodograf->Chart, frmGodograf->Series1, {-9.72, 2, -3, 3, 131});
+}
+
+inline QString VerifyNyquist(TLabForm*) {
+    if (!frmAFCHX)
+        return QStringLiteral("no Nyquist window");
+    return VerifyPlot(frmAFCHX->Chart, frmAFCHX->Series1, {-2, 2, -1.728553, 1.021447, 5001});
+}
+
+inline QString VerifyDPartition(TLabForm*) {
+    if (!frmDRazb)
+        return QStringLiteral("no D-partition window");
+    return VerifyPlot(frmDRazb->Chart, frmDRazb->Series1, {-3, 22.0828, -5, 5, 1001});
 }
 
 inline const QList<KnownRun>& KnownRuns() {
@@ -60,16 +102,16 @@ inline const QList<KnownRun>& KnownRuns() {
         {QStringLiteral("radGodograf"),
          [] { return static_cast<QWidget*>(frmGodograf); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1")},
-         VerifyPlotted},
+         VerifyHodograph},
         {QStringLiteral("radAFCHH"),
          [] { return static_cast<QWidget*>(frmAFCHX); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"),
           QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")},
-         VerifyPlotted},
+         VerifyNyquist},
         {QStringLiteral("radDRazb"),
          [] { return static_cast<QWidget*>(frmDRazb); },
          {QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1")},
-         VerifyPlotted},
+         VerifyDPartition},
     };
     return runs;
 }

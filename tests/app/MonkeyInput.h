@@ -44,6 +44,15 @@ class MonkeyInput {
         return s;
     }
 
+    // A small number most runs can plot: one or two digits, now and then a fraction.
+    QString PlainNumber() {
+        QString s = Chance(0.3) ? QStringLiteral("-") : QString();
+        s += QString::number(Below(Chance(0.8) ? 10 : 100));
+        if (Chance(0.3))
+            s += (Chance(0.5) ? QLatin1Char(',') : QLatin1Char('.')) + Digits(1 + Below(2));
+        return s;
+    }
+
     QString Junk() {
         static const QString pool = QStringLiteral("0123456789.,-+eE aZ\tж\u00a0'%");
         QString s;

@@ -12,6 +12,7 @@
 
 #include "app/LabsApplication.h"
 #include "app/untMain.h"
+#include "chart/Chart.h"
 #include "input/Regional.h"
 
 #include <QGroupBox>
@@ -69,6 +70,7 @@ class TestMonkey : public QObject {
 
     MonkeyInput in_{20261208};
     ModalBoxRecorder* boxes_ = nullptr;
+    int chartChanges_ = 0; // mouse actions that moved an axis: the charts really react
     TfrmMain* selector_ = nullptr;
 };
 
@@ -217,8 +219,23 @@ void TestMonkey::MonkeyStep(TLabForm* form) {
         QTest::keyClick(field, Qt::Key_Escape);
     } else if (r < 776) {
         form->close(); // the title-bar close box
+    } else if (r < 816) {
+        // Coefficients that mostly give a picture or a report, now and then an extreme one.
+        for (QLineEdit* f : fields)
+            PasteInto(f, in_.Chance(0.9) ? in_.PlainNumber() : in_.PasteText());
+        PressEnter(fields[in_.Below(int(fields.size()))]);
     } else if (chart) {
+        auto* tchart = qobject_cast<TChart*>(chart);
+        const auto ends = [tchart] {
+            return tchart
+                       ? QList<double>{tchart->BottomAxis()->Minimum(),
+                                       tchart->BottomAxis()->Maximum(),
+                                       tchart->LeftAxis()->Minimum(), tchart->LeftAxis()->Maximum()}
+                       : QList<double>{};
+        };
+        const QList<double> before = ends();
         ChartAction(chart);
+        chartChanges_ += ends() != before;
     } else {
         TypeRandomKey(field);
     }
@@ -230,6 +247,7 @@ void TestMonkey::labSurvivesRandomEvents() {
     auto* button = selector_->findChild<QRadioButton*>(radio);
     QVERIFY(button);
 
+    chartChanges_ = 0;
     int remaining = EventsPerWindow();
     int openings = 0;
     while (remaining > 0) {
@@ -244,7 +262,9 @@ void TestMonkey::labSurvivesRandomEvents() {
         QVERIFY2(known.reference() == nullptr, "the window's reference outlived it");
         ++openings;
     }
-    qInfo("%d openings", openings);
+    qInfo("%d openings, %d axis changes by the mouse", openings, chartChanges_);
+    if (radio != QLatin1String("radLaguer"))
+        QVERIFY2(chartChanges_ > 0, "no drag or wheel turn ever moved an axis");
     CheckBoxes();
 
     // The window still works: its known run gives the known result, without a box.
