@@ -52,3 +52,9 @@ test-sanitize: deps
 # libFuzzer harnesses built with clang in build-fuzz, each run for FUZZ_SECONDS (60).
 fuzz: deps
 	JOBS=$(JOBS) bash scripts/fuzz.sh
+
+.PHONY: bench
+
+# Benchmarks (Google Benchmark) in build-bench; never part of the tests.
+bench: deps
+	JOBS=$(JOBS) bash scripts/bench.sh
