@@ -2,6 +2,10 @@
 
 #include "input/Errors.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
 TChartValueList::TChartValueList(const QString& name, TChartListOrder order)
     : name_(name), order_(order) {}
 
@@ -14,10 +18,33 @@ double TChartValueList::Stored(int index) const {
     return values_[std::size_t(index)];
 }
 
+namespace {
+
+// Whether `value` may stand between `before` and `after` in the order.
+bool Fits(TChartListOrder order, const double* before, double value, const double* after) {
+    if (std::isnan(value))
+        return false;
+    if (order == loAscending)
+        return (!before || *before <= value) && (!after || value <= *after);
+    return (!before || *before >= value) && (!after || value >= *after);
+}
+
+} // namespace
+
 int TChartValueList::InsertionIndex(double value) const {
     const int count = Count();
     if (order_ == loNone || count == 0)
         return count;
+    // A lab adding thousands of points in falling x would make the scan below
+    // quadratic; on ordered values bisection finds the same place (after every
+    // equal value) in logarithmic time.
+    if (inOrder_ && !std::isnan(value)) {
+        const auto place =
+            order_ == loAscending
+                ? std::upper_bound(values_.begin(), values_.end(), value)
+                : std::upper_bound(values_.begin(), values_.end(), value, std::greater<double>());
+        return int(place - values_.begin());
+    }
     // Scanning from the end makes appending in order cheap, and puts a value after
     // every equal one already stored, so equal values keep their order of arrival.
     int i = count - 1;
@@ -33,5 +60,11 @@ int TChartValueList::InsertionIndex(double value) const {
 
 void TChartValueList::Insert(int index, double value) {
     CheckIndex(index, 0, Count());
+    if (order_ != loNone && inOrder_) {
+        const std::size_t i = std::size_t(index);
+        const double* before = i > 0 ? &values_[i - 1] : nullptr;
+        const double* after = i < values_.size() ? &values_[i] : nullptr;
+        inOrder_ = Fits(order_, before, value, after);
+    }
     values_.insert(values_.begin() + index, value);
 }

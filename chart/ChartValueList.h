@@ -13,7 +13,10 @@ class TChartValueList {
 
     QString Name() const { return name_; }
     TChartListOrder Order() const { return order_; }
-    void SetOrder(TChartListOrder order) { order_ = order; }
+    void SetOrder(TChartListOrder order) {
+        order_ = order;
+        inOrder_ = values_.empty();
+    }
     double Multiplier() const { return multiplier_; }
     void SetMultiplier(double multiplier) { multiplier_ = multiplier; }
     bool DateTime() const { return dateTime_; }
@@ -33,7 +36,10 @@ class TChartValueList {
     void Insert(int index, double value);
     void Reserve(int capacity) { values_.reserve(std::size_t(capacity)); }
     int Capacity() const { return int(values_.capacity()); }
-    void Clear() { values_.clear(); }
+    void Clear() {
+        values_.clear();
+        inOrder_ = true;
+    }
 
   private:
     QString name_;
@@ -41,4 +47,7 @@ class TChartValueList {
     double multiplier_ = 1.0;
     bool dateTime_ = false;
     std::vector<double> values_;
+    // The stored values are known to be in Order and free of NaN, so the place of a
+    // new value can be found by bisection; it is the place the scan would find.
+    bool inOrder_ = true;
 };

@@ -38,10 +38,13 @@ void ClearFloatFlags() {
 
 void CheckFloatFaults() {
     Barrier();
-    const int raised = std::fetestexcept(kFaults);
+    if (FloatFaultPending())
+        RaiseFloatFault();
+}
+
+void RaiseFloatFault() {
     Barrier();
-    if (raised == 0)
-        return;
+    const int raised = std::fetestexcept(kFaults);
     ResetFloatEnvironment();
     // With real traps the first fault would have stopped the computation; an
     // overflow or a division by zero produces an infinity that can cause a later
@@ -51,10 +54,4 @@ void CheckFloatFaults() {
     if (raised & FE_OVERFLOW)
         throw EOverflow();
     throw EInvalidOp();
-}
-
-double StoreDouble(long double value) {
-    volatile double stored = static_cast<double>(value);
-    CheckFloatFaults();
-    return stored;
 }
