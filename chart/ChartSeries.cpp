@@ -39,12 +39,12 @@ int TChartSeries::AddPoint(double x, double y, TColor color) {
     // cannot fail half-way and leave the columns of different lengths.
     const int count = PointCount();
     if (count == xValues_.Capacity() || count == yValues_.Capacity() ||
-        std::size_t(count) == colors_.capacity()) {
+        count == colors_.Capacity()) {
         try {
             const int capacity = count < 16 ? 16 : count * 2;
             xValues_.Reserve(capacity);
             yValues_.Reserve(capacity);
-            colors_.reserve(std::size_t(capacity));
+            colors_.Reserve(capacity);
         } catch (const std::bad_alloc&) {
             throw EOutOfMemory();
         } catch (const std::length_error&) {
@@ -55,7 +55,7 @@ int TChartSeries::AddPoint(double x, double y, TColor color) {
     xValues_.Insert(index, x);
     // The y column is not ordered by itself: it follows the x order.
     yValues_.Insert(index, y);
-    colors_.insert(colors_.begin() + index, color);
+    colors_.Insert(index, color);
     Repaint();
     return index;
 }
@@ -63,15 +63,15 @@ int TChartSeries::AddPoint(double x, double y, TColor color) {
 void TChartSeries::ClearPoints() {
     xValues_.Clear();
     yValues_.Clear();
-    colors_.clear();
+    colors_.Clear();
     if (parent_ && !parent_->Destroying())
         Repaint();
 }
 
 TColor TChartSeries::ValueColor(int index) const {
-    if (index < 0 || std::size_t(index) >= colors_.size())
+    if (index < 0 || index >= colors_.Count())
         return seriesColor_;
-    const TColor stored = colors_[std::size_t(index)];
+    const TColor stored = colors_[index];
     // No chart here colours each point from a palette, so clDefault always means
     // the series' own colour.
     return stored == clDefault ? seriesColor_ : stored;

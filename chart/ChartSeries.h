@@ -2,6 +2,7 @@
 
 #include "chart/ChartColors.h"
 #include "chart/ChartValueList.h"
+#include "chart/DequeColumn.h"
 
 #include <QRect>
 #include <vector>
@@ -68,7 +69,7 @@ class TChartSeries {
   private:
     TChartValueList xValues_;
     TChartValueList yValues_;
-    std::vector<TColor> colors_;
+    TDequeColumn<TColor> colors_;
     TColor seriesColor_;
     bool active_ = true;
     bool colorEachPoint_ = false;

@@ -15,7 +15,7 @@ double TChartValueList::Value(int index) const {
 
 double TChartValueList::Stored(int index) const {
     CheckIndex(index, 0, Count() - 1);
-    return values_[std::size_t(index)];
+    return values_[index];
 }
 
 namespace {
@@ -49,10 +49,10 @@ int TChartValueList::InsertionIndex(double value) const {
     // every equal one already stored, so equal values keep their order of arrival.
     int i = count - 1;
     if (order_ == loAscending) {
-        while (i >= 0 && values_[std::size_t(i)] > value)
+        while (i >= 0 && values_[i] > value)
             --i;
     } else {
-        while (i >= 0 && values_[std::size_t(i)] < value)
+        while (i >= 0 && values_[i] < value)
             --i;
     }
     return i + 1;
@@ -61,10 +61,9 @@ int TChartValueList::InsertionIndex(double value) const {
 void TChartValueList::Insert(int index, double value) {
     CheckIndex(index, 0, Count());
     if (order_ != loNone && inOrder_) {
-        const std::size_t i = std::size_t(index);
-        const double* before = i > 0 ? &values_[i - 1] : nullptr;
-        const double* after = i < values_.size() ? &values_[i] : nullptr;
+        const double* before = index > 0 ? &values_[index - 1] : nullptr;
+        const double* after = index < values_.Count() ? &values_[index] : nullptr;
         inOrder_ = Fits(order_, before, value, after);
     }
-    values_.insert(values_.begin() + index, value);
+    values_.Insert(index, value);
 }

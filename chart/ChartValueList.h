@@ -1,7 +1,8 @@
 #pragma once
 
+#include "chart/DequeColumn.h"
+
 #include <QString>
-#include <vector>
 
 enum TChartListOrder { loNone, loAscending, loDescending };
 
@@ -15,14 +16,14 @@ class TChartValueList {
     TChartListOrder Order() const { return order_; }
     void SetOrder(TChartListOrder order) {
         order_ = order;
-        inOrder_ = values_.empty();
+        inOrder_ = values_.Count() == 0;
     }
     double Multiplier() const { return multiplier_; }
     void SetMultiplier(double multiplier) { multiplier_ = multiplier; }
     bool DateTime() const { return dateTime_; }
     void SetDateTime(bool dateTime) { dateTime_ = dateTime; }
 
-    int Count() const { return int(values_.size()); }
+    int Count() const { return values_.Count(); }
     // Value i as read: stored value x Multiplier. Raises ERangeError out of bounds.
     double Value(int index) const;
     // Value i as stored (what the ordering compares).
@@ -34,10 +35,10 @@ class TChartValueList {
     // Stores `value` at `index` (0..Count()). Needs room reserved (Reserve) to be
     // sure not to throw.
     void Insert(int index, double value);
-    void Reserve(int capacity) { values_.reserve(std::size_t(capacity)); }
-    int Capacity() const { return int(values_.capacity()); }
+    void Reserve(int capacity) { values_.Reserve(capacity); }
+    int Capacity() const { return values_.Capacity(); }
     void Clear() {
-        values_.clear();
+        values_.Clear();
         inOrder_ = true;
     }
 
@@ -46,7 +47,7 @@ class TChartValueList {
     TChartListOrder order_;
     double multiplier_ = 1.0;
     bool dateTime_ = false;
-    std::vector<double> values_;
+    TDequeColumn<double> values_;
     // The stored values are known to be in Order and free of NaN, so the place of a
     // new value can be found by bisection; it is the place the scan would find.
     bool inOrder_ = true;

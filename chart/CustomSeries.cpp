@@ -1,6 +1,6 @@
 #include "chart/CustomSeries.h"
 
-#include <QPainter>
+#include "chart/RectFiller.h"
 
 void TCustomSeries::SetLinePen(const TChartPen& pen) {
     if (linePen_ == pen)
@@ -22,7 +22,7 @@ void TCustomSeries::SetPointer(const TSeriesPointer& pointer) {
     Repaint();
 }
 
-void TCustomSeries::DrawPointer(QPainter& painter, int px, int py, TColor color) const {
+void TCustomSeries::DrawPointer(TRectFiller& filler, int px, int py, TColor color) const {
     if (color == clNone)
         return;
     const TColor fill = pointer_.BrushColor == clDefault ? color : pointer_.BrushColor;
@@ -32,14 +32,14 @@ void TCustomSeries::DrawPointer(QPainter& painter, int px, int py, TColor color)
     // excluded: an outline occupies its edge pixels; without one the fill alone is
     // one pixel smaller in each direction.
     if (!pointer_.Pen.Visible || pointer_.Pen.Style == psClear) {
-        painter.fillRect(QRect(px - h, py - v, 2 * h, 2 * v), ToQColor(fill));
+        filler.Fill(QRect(px - h, py - v, 2 * h, 2 * v), ToQColor(fill));
         return;
     }
     const QRect box(px - h, py - v, 2 * h + 1, 2 * v + 1);
-    painter.fillRect(box, ToQColor(fill));
+    filler.Fill(box, ToQColor(fill));
     const QColor edge = ToQColor(pointer_.Pen.Color);
-    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), edge);
-    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), edge);
-    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), edge);
-    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), edge);
+    filler.Fill(QRect(box.left(), box.top(), box.width(), 1), edge);
+    filler.Fill(QRect(box.left(), box.bottom(), box.width(), 1), edge);
+    filler.Fill(QRect(box.left(), box.top(), 1, box.height()), edge);
+    filler.Fill(QRect(box.right(), box.top(), 1, box.height()), edge);
 }

@@ -4,6 +4,8 @@
 #include "chart/ChartSeries.h"
 #include "chart/SeriesPointer.h"
 
+class TRectFiller;
+
 // A series drawn with a line pen and/or point markers.
 class TCustomSeries : public TChartSeries {
   public:
@@ -18,7 +20,7 @@ class TCustomSeries : public TChartSeries {
 
   protected:
     // The marker of one point at pixel (px, py) in the point's resolved colour.
-    void DrawPointer(QPainter& painter, int px, int py, TColor color) const;
+    void DrawPointer(TRectFiller& filler, int px, int py, TColor color) const;
 
   private:
     TChartPen linePen_;

@@ -2,6 +2,7 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/PixelLine.h"
+#include "chart/RectFiller.h"
 #include "chart/SeriesPixels.h"
 #include "chart/SeriesWindow.h"
 
@@ -35,8 +36,13 @@ void TLineSeries::Draw(const TSeriesCanvas& canvas) const {
     if (window.Empty())
         return;
     QPainter& painter = canvas.Painter;
+    TRectFiller filler(painter);
     // Unset until a drawable point was visited: a segment needs a known start.
     std::optional<QPoint> previous;
+    // Building and setting a pen for every segment is most of the cost of a long
+    // line; the pen only changes with the colour, and markers are fills that leave
+    // the pen alone.
+    std::optional<TColor> penColor;
     for (int i = window.First; i <= window.Last; ++i) {
         const TPointPixel point = PointPixel(*this, i, canvas);
         const TColor color = ValueColor(i);
@@ -53,11 +59,14 @@ void TLineSeries::Draw(const TSeriesCanvas& canvas) const {
             drawSegment = previous.has_value();
         }
         if (drawSegment && *previous != point.Pixel && color != clNone) {
-            ApplyChartPen(painter, LinePen(), color);
+            if (penColor != color) {
+                ApplyChartPen(painter, LinePen(), color);
+                penColor = color;
+            }
             DrawPixelLine(painter, *previous, point.Pixel);
         }
         if (Pointer().Visible)
-            DrawPointer(painter, point.Pixel.x(), point.Pixel.y(), color);
+            DrawPointer(filler, point.Pixel.x(), point.Pixel.y(), color);
         previous = point.Pixel;
     }
 }

@@ -1,6 +1,7 @@
 #include "chart/PointSeries.h"
 
 #include "chart/ChartAxis.h"
+#include "chart/RectFiller.h"
 #include "chart/SeriesPixels.h"
 #include "chart/SeriesWindow.h"
 
@@ -20,9 +21,10 @@ void TPointSeries::Draw(const TSeriesCanvas& canvas) const {
         return;
     // One marker per drawable point of the window, each in its point's colour; a
     // point whose pixel is out of range gets none.
+    TRectFiller filler(canvas.Painter);
     for (int i = window.First; i <= window.Last; ++i) {
         const TPointPixel point = PointPixel(*this, i, canvas);
         if (point.Drawable)
-            DrawPointer(canvas.Painter, point.Pixel.x(), point.Pixel.y(), ValueColor(i));
+            DrawPointer(filler, point.Pixel.x(), point.Pixel.y(), ValueColor(i));
     }
 }
