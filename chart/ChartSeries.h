@@ -2,7 +2,7 @@
 
 #include "chart/ChartColors.h"
 #include "chart/ChartValueList.h"
-#include "chart/DequeColumn.h"
+#include "chart/GapColumn.h"
 
 #include <QRect>
 #include <vector>
@@ -69,7 +69,7 @@ class TChartSeries {
   private:
     TChartValueList xValues_;
     TChartValueList yValues_;
-    TDequeColumn<TColor> colors_;
+    TGapColumn<TColor> colors_;
     TColor seriesColor_;
     bool active_ = true;
     bool colorEachPoint_ = false;

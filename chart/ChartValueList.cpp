@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 TChartValueList::TChartValueList(const QString& name, TChartListOrder order)
     : name_(name), order_(order) {}
@@ -39,11 +38,18 @@ int TChartValueList::InsertionIndex(double value) const {
     // quadratic; on ordered values bisection finds the same place (after every
     // equal value) in logarithmic time.
     if (inOrder_ && !std::isnan(value)) {
-        const auto place =
-            order_ == loAscending
-                ? std::upper_bound(values_.begin(), values_.end(), value)
-                : std::upper_bound(values_.begin(), values_.end(), value, std::greater<double>());
-        return int(place - values_.begin());
+        // The first place whose value the new one goes before (std::upper_bound).
+        int low = 0, high = count;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            const double stored = values_[mid];
+            const bool before = order_ == loAscending ? value < stored : value > stored;
+            if (before)
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        return low;
     }
     // Scanning from the end makes appending in order cheap, and puts a value after
     // every equal one already stored, so equal values keep their order of arrival.

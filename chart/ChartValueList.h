@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/DequeColumn.h"
+#include "chart/GapColumn.h"
 
 #include <QString>
 
@@ -47,7 +47,7 @@ class TChartValueList {
     TChartListOrder order_;
     double multiplier_ = 1.0;
     bool dateTime_ = false;
-    TDequeColumn<double> values_;
+    TGapColumn<double> values_;
     // The stored values are known to be in Order and free of NaN, so the place of a
     // new value can be found by bisection; it is the place the scan would find.
     bool inOrder_ = true;

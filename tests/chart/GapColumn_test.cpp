@@ -1,25 +1,25 @@
-// A column with room at both ends must hold exactly what a plain vector holds after
+// A column with a moving gap must hold exactly what a plain vector holds after
 // the same insertions: at the front, the back, the middle, with and without reserved
 // room, and after clearing.
 
-#include "chart/DequeColumn.h"
+#include "chart/GapColumn.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
 namespace {
 
-void ExpectSame(const TDequeColumn<int>& column, const std::vector<int>& expected) {
+void ExpectSame(const TGapColumn<int>& column, const std::vector<int>& expected) {
     ASSERT_EQ(column.Count(), int(expected.size()));
     for (int i = 0; i < column.Count(); ++i)
         ASSERT_EQ(column[i], expected[std::size_t(i)]) << "index " << i;
-    ASSERT_EQ(std::vector<int>(column.begin(), column.end()), expected);
     ASSERT_GE(column.Capacity(), column.Count());
 }
 
-enum class Where { Front, Back, Middle, Random };
+enum class Where { Front, Back, Middle, Random, Walk };
 
 struct PlaceCase {
     const char* name;
@@ -35,6 +35,8 @@ int PlaceFor(Where where, int count, std::mt19937& rng) {
         return count;
     case Where::Middle:
         return count / 2;
+    case Where::Walk: // near the place before, as the points of a curve arrive
+        return std::clamp(count / 3 + std::uniform_int_distribution<int>(-5, 5)(rng), 0, count);
     case Where::Random:
         break;
     }
@@ -43,7 +45,7 @@ int PlaceFor(Where where, int count, std::mt19937& rng) {
 
 } // namespace
 
-TEST(DequeColumn, InsertionsMatchAPlainVector) {
+TEST(GapColumn, InsertionsMatchAPlainVector) {
     const PlaceCase cases[] = {
         {"front", Where::Front, 0},
         {"back", Where::Back, 0},
@@ -51,13 +53,14 @@ TEST(DequeColumn, InsertionsMatchAPlainVector) {
         {"random", Where::Random, 0},
         {"front reserved", Where::Front, 3000},
         {"random reserved", Where::Random, 3000},
+        {"walk", Where::Walk, 0},
         {"front tight", Where::Front, 1},
         {"random tight", Where::Random, 17},
     };
     for (const PlaceCase& c : cases) {
         SCOPED_TRACE(c.name);
         std::mt19937 rng(7);
-        TDequeColumn<int> column;
+        TGapColumn<int> column;
         std::vector<int> expected;
         if (c.reserve > 0)
             column.Reserve(c.reserve);
@@ -72,8 +75,8 @@ TEST(DequeColumn, InsertionsMatchAPlainVector) {
     }
 }
 
-TEST(DequeColumn, ReserveKeepsValuesAndInsertionsWithinItKeepTheCapacity) {
-    TDequeColumn<int> column;
+TEST(GapColumn, ReserveKeepsValuesAndInsertionsWithinItKeepTheCapacity) {
+    TGapColumn<int> column;
     std::vector<int> expected;
     for (int k = 0; k < 10; ++k) {
         column.Insert(k % 2 == 0 ? 0 : column.Count(), k);
@@ -95,8 +98,8 @@ TEST(DequeColumn, ReserveKeepsValuesAndInsertionsWithinItKeepTheCapacity) {
     ExpectSame(column, expected);
 }
 
-TEST(DequeColumn, ClearEmptiesAndTheColumnFillsAgain) {
-    TDequeColumn<int> column;
+TEST(GapColumn, ClearEmptiesAndTheColumnFillsAgain) {
+    TGapColumn<int> column;
     for (int k = 0; k < 100; ++k)
         column.Insert(0, k);
     const int capacity = column.Capacity();
