@@ -33,9 +33,10 @@ struct Reading {
 };
 
 const QRegularExpression& Grammar(QChar separator) {
+    // \z, not $: a $ would also match before a final line feed, which the parser rejects.
     auto make = [](QChar sep) {
         return QRegularExpression(QStringLiteral("^ *([+-]?)([0-9]*)(?:(%1)([0-9]*))?"
-                                                 "(?:[eE]([+-]?)([0-9]*))? *$")
+                                                 "(?:[eE]([+-]?)([0-9]*))? *\\z")
                                       .arg(QRegularExpression::escape(QString(sep))));
     };
     static const QRegularExpression comma = make(QLatin1Char(','));
