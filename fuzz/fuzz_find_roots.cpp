@@ -1,6 +1,8 @@
 // The root finder with arbitrary finite coefficients (constant term first) and, now and
 // then, arbitrary search parameters: it either returns a status from 0 to 4 with at
 // most three finite roots, or raises one of the floating-point errors. Nothing else.
+// And it ends exactly as the search that tests every store for faults: the same error
+// or none, the same roots, status and working polynomial to the bit.
 
 #include "FuzzCheck.h"
 
@@ -13,6 +15,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <typeinfo>
 
 namespace {
 
@@ -26,6 +30,49 @@ int TrimmedDegree(int n, const TCoeffArray& a) {
     while (n > 0 && ComplexModulus(a[n]) < ZeroThreshold)
         --n;
     return n;
+}
+
+struct SearchEnd {
+    const std::type_info* error = nullptr;
+    int n = 0;
+    TCoeffArray a;
+    int rootCount = -7;
+    TRootArray roots;
+    TRootStatus status = rsOk;
+};
+
+template <typename Search>
+SearchEnd Run(Search search, int n, const TCoeffArray& a, TComplex start, double tolerance,
+              int limit) {
+    ResetFloatEnvironment();
+    SearchEnd end;
+    end.n = n;
+    end.a = a;
+    try {
+        search(end.n, end.a, start, tolerance, limit, end.rootCount, end.roots, end.status);
+    } catch (const std::exception& error) {
+        end.error = &typeid(error);
+    }
+    return end;
+}
+
+bool SameBits(const TComplexArray& x, const TComplexArray& y) {
+    return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+void CheckEndsAsCheckedSearch(int n, const TCoeffArray& a, TComplex start, double tolerance,
+                              int limit) {
+    const SearchEnd fast =
+        Run([](auto&&... args) { FindRoots(args...); }, n, a, start, tolerance, limit);
+    const SearchEnd checked = Run([](auto&&... args) { FindRootsCheckingEveryStore(args...); }, n,
+                                  a, start, tolerance, limit);
+    FUZZ_CHECK((fast.error == nullptr) == (checked.error == nullptr) &&
+                   (fast.error == nullptr || *fast.error == *checked.error),
+               "the search and the checked search end with different errors");
+    FUZZ_CHECK(fast.n == checked.n && fast.rootCount == checked.rootCount &&
+                   fast.status == checked.status && SameBits(fast.a, checked.a) &&
+                   SameBits(fast.roots, checked.roots),
+               "the search and the checked search leave different states");
 }
 
 } // namespace
@@ -50,6 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const EOverflow&) {
         modulusOverflows = true;
     }
+
+    CheckEndsAsCheckedSearch(n, a, start, tolerance, limit);
 
     ResetFloatEnvironment();
     int rootCount = -7;

@@ -37,11 +37,64 @@ inline bool FloatFaultPending() {
     return ((status | csr) & (FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) != 0;
 }
 
+// When a computation tests the fault flags: after every store (the rule), or only once
+// at the end of a fast first pass (see RunWithDeferredFaultChecks).
+enum class TFaultChecks { AtEveryStore, Deferred };
+
 // Rounds an extended value to a double the way a store does, then checks for faults:
-// a magnitude beyond the double range is "Floating point overflow".
+// a magnitude beyond the double range is "Floating point overflow". The deferred form
+// only rounds; the value is the same.
+template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
 inline double StoreDouble(long double value) {
-    volatile double stored = static_cast<double>(value);
-    if (FloatFaultPending())
-        RaiseFloatFault();
-    return stored;
+    if constexpr (Checks == TFaultChecks::AtEveryStore) {
+        volatile double stored = static_cast<double>(value);
+        if (FloatFaultPending())
+            RaiseFloatFault();
+        return stored;
+    } else {
+        // The empty statement makes the store happen even where its value goes unused
+        // (its flags count all the same), while the value stays an x87 load away.
+        double stored = static_cast<double>(value);
+        asm volatile("" : "+m"(stored));
+        return stored;
+    }
+}
+
+// Ends a fast pass early once a fault is pending; loops call it once per round, so
+// that an infinity or NaN cannot keep a long loop going that the checked pass would
+// have stopped at its first store. Does nothing in a checked pass.
+struct TDeferredFaultPending {};
+template <TFaultChecks Checks> inline void StopOnPendingFault() {
+    if constexpr (Checks == TFaultChecks::Deferred) {
+        if (FloatFaultPending())
+            throw TDeferredFaultPending{};
+    }
+}
+
+// Runs fast, a computation whose stores skip the fault test, and tests the flags once
+// at its end. The flags are sticky: when none is pending then, no store of the pass
+// would have raised, and its values are those of a checked pass, as a store rounds
+// the same either way. When one is pending, or fast threw, the floating-point
+// environment is put back as it was, undo puts back whatever fast changed, and checked
+// runs the same computation with every store tested; it raises exactly the error, at
+// exactly the store, that it would have raised alone. Both must be deterministic and
+// bounded. Testing each store serialises the floating-point unit, which made it most
+// of the cost of the root finder.
+template <typename Fast, typename Checked, typename Undo>
+void RunWithDeferredFaultChecks(Fast&& fast, Checked&& checked, Undo&& undo) {
+    if (FloatFaultPending()) {
+        checked();
+        return;
+    }
+    std::fenv_t entry;
+    std::fegetenv(&entry);
+    try {
+        fast();
+        if (!FloatFaultPending())
+            return;
+    } catch (...) {
+    }
+    std::fesetenv(&entry);
+    undo();
+    checked();
 }

@@ -43,15 +43,24 @@ void ResetRootState();
 void FindRoots(int& n, TCoeffArray& a, TComplex start, double tolerance, int iterationLimit,
                int& rootCount, TRootArray& roots, TRootStatus& status);
 
+// The same search with the fault test after every single store. FindRoots first runs
+// it with the tests put off to its end (RunWithDeferredFaultChecks) and runs this one
+// only when a fault or an error shows: its results and errors are always this one's.
+void FindRootsCheckingEveryStore(int& n, TCoeffArray& a, TComplex start, double tolerance,
+                                 int iterationLimit, int& rootCount, TRootArray& roots,
+                                 TRootStatus& status);
+
 // The same search on the unit state (WorkDegree, WorkCoefficients, StartPoint, ...).
 void FindRoots();
 
 // One Laguerre iteration of the degree-n polynomial a from start: at least one step,
 // at most limit; on running out of steps it sets status to rsNoConvergence (it never
 // clears it). Returns the last point.
+template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
 TComplex FindRoot(int n, const TCoeffArray& a, TComplex start, int limit, double tolerance,
                   TRootStatus& status);
 
 // Replaces a by its quotient by (x - root) and lowers n; the remainder is neither
 // formed nor tested (a[0] is not read).
+template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
 void DeflatePolynomial(int& n, TCoeffArray& a, TComplex root);
