@@ -7,8 +7,8 @@
 
 namespace {
 
-void DrawLabels(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks) {
-    const QFont font = axis.LabelsFont().ToQFont();
+void DrawLabels(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
+                const QFont& font) {
     const QFontMetrics metrics(font);
     painter.setFont(font);
     painter.setPen(ToQColor(axis.LabelsFont().Color));
@@ -71,9 +71,9 @@ TTextMeasure MeasureWith(const QFont& font) {
 }
 
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
-              const QRect& plot) {
+              const QFont& labelsFont, const QRect& plot) {
     painter.save();
-    DrawLabels(painter, axis, ticks);
+    DrawLabels(painter, axis, ticks, labelsFont);
     if (axis.AxisPen().Visible)
         DrawAxisLine(painter, axis);
     if (axis.TicksPen().Visible) {

@@ -44,10 +44,10 @@ void TChartScene::Draw(QPainter& painter, const QRect& bounds, const TPanelColor
     DrawTitle(painter, rect);
     Layout(rect);
     DrawBackWall(painter);
-    const TTextMeasure bottomMeasure = MeasureWith(bottom_.LabelsFont().ToQFont());
-    DrawAxis(painter, bottom_, bottom_.CalcTicks(bottomMeasure), plot_);
-    const TTextMeasure leftMeasure = MeasureWith(left_.LabelsFont().ToQFont());
-    DrawAxis(painter, left_, left_.CalcTicks(leftMeasure), plot_);
+    const QFont bottomFont = fonts_.Get(bottom_.LabelsFont());
+    DrawAxis(painter, bottom_, bottom_.CalcTicks(MeasureWith(bottomFont)), bottomFont, plot_);
+    const QFont leftFont = fonts_.Get(left_.LabelsFont());
+    DrawAxis(painter, left_, left_.CalcTicks(MeasureWith(leftFont)), leftFont, plot_);
     DrawSeries(painter);
     painter.restore();
 }
@@ -62,8 +62,8 @@ void TChartScene::DrawPanel(QPainter& painter, const QRect& bounds,
     painter.fillRect(QRect(bounds.right(), bounds.top(), 1, bounds.height()), colors.Highlight);
 }
 
-void TChartScene::DrawTitle(QPainter& painter, QRect& rect) const {
-    const QFont font = titleFont_.ToQFont();
+void TChartScene::DrawTitle(QPainter& painter, QRect& rect) {
+    const QFont font = fonts_.Get(titleFont_);
     const QFontMetrics metrics(font);
     const int lineHeight = metrics.height();
     painter.setFont(font);
@@ -81,8 +81,8 @@ void TChartScene::DrawTitle(QPainter& painter, QRect& rect) const {
 void TChartScene::Layout(QRect& rect) {
     bottom_.BeginDraw();
     left_.BeginDraw();
-    bottom_.ReserveSpace(rect, MeasureWith(bottom_.LabelsFont().ToQFont()));
-    left_.ReserveSpace(rect, MeasureWith(left_.LabelsFont().ToQFont()));
+    bottom_.ReserveSpace(rect, MeasureWith(fonts_.Get(bottom_.LabelsFont())));
+    left_.ReserveSpace(rect, MeasureWith(fonts_.Get(left_.LabelsFont())));
     plot_ = rect;
     bottom_.SetPlotRect(plot_);
     left_.SetPlotRect(plot_);

@@ -4,6 +4,7 @@
 #include "chart/ChartFont.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
+#include "chart/FontCache.h"
 
 #include <QColor>
 #include <QRect>
@@ -55,7 +56,7 @@ class TChartScene {
 
   private:
     void DrawPanel(QPainter& painter, const QRect& bounds, const TPanelColors& colors) const;
-    void DrawTitle(QPainter& painter, QRect& rect) const;
+    void DrawTitle(QPainter& painter, QRect& rect);
     void Layout(QRect& rect);
     void DrawBackWall(QPainter& painter) const;
     void DrawSeries(QPainter& painter) const;
@@ -67,4 +68,5 @@ class TChartScene {
     TChartAxis left_;
     std::vector<std::unique_ptr<TChartSeries>> series_;
     QRect plot_;
+    TFontCache fonts_;
 };

@@ -43,6 +43,9 @@ void TLineSeries::Draw(const TSeriesCanvas& canvas) const {
     // line; the pen only changes with the colour, and markers are fills that leave
     // the pen alone.
     std::optional<TColor> penColor;
+    // Segments go to the painter in batches of one colour; a marker is drawn after
+    // the segments before it, as it always was.
+    TPixelLineBatch segments(painter);
     for (int i = window.First; i <= window.Last; ++i) {
         const TPointPixel point = PointPixel(*this, i, canvas);
         const TColor color = ValueColor(i);
@@ -60,13 +63,16 @@ void TLineSeries::Draw(const TSeriesCanvas& canvas) const {
         }
         if (drawSegment && *previous != point.Pixel && color != clNone) {
             if (penColor != color) {
+                segments.Flush();
                 ApplyChartPen(painter, LinePen(), color);
                 penColor = color;
             }
-            DrawPixelLine(painter, *previous, point.Pixel);
+            segments.Add(*previous, point.Pixel);
         }
-        if (Pointer().Visible)
+        if (Pointer().Visible) {
+            segments.Flush();
             DrawPointer(filler, point.Pixel.x(), point.Pixel.y(), color);
+        }
         previous = point.Pixel;
     }
 }

@@ -55,9 +55,9 @@ void ApplyChartPen(QPainter& painter, const TChartPen& pen, TColor color) {
     painter.setPen(qpen);
 }
 
-void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to) {
+std::optional<QLineF> PixelLine(const QPoint& from, const QPoint& to) {
     if (from == to)
-        return;
+        return std::nullopt;
     // Between pixel centres, both ends moved back by half a pixel along the major
     // direction: the rasteriser takes the pixels whose centres lie in (start, end],
     // which are then exactly the pixels from `from` up to, not including, `to`. The
@@ -70,6 +70,23 @@ void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to) {
     const bool far = std::fabs(line.x1()) > SafeLimit || std::fabs(line.y1()) > SafeLimit ||
                      std::fabs(line.x2()) > SafeLimit || std::fabs(line.y2()) > SafeLimit;
     if (far && !CutToSafeRange(line))
+        return std::nullopt;
+    return line;
+}
+
+void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to) {
+    if (const std::optional<QLineF> line = PixelLine(from, to))
+        painter.drawLine(*line);
+}
+
+void TPixelLineBatch::Add(const QPoint& from, const QPoint& to) {
+    if (const std::optional<QLineF> line = PixelLine(from, to))
+        lines_.push_back(*line);
+}
+
+void TPixelLineBatch::Flush() {
+    if (lines_.empty())
         return;
-    painter.drawLine(line);
+    painter_.drawLines(lines_.data(), int(lines_.size()));
+    lines_.clear();
 }

@@ -60,15 +60,9 @@ int BaselineShift(Place place) {
     return 0;
 }
 
-struct PlacedText {
-    QFont font;
-    QPoint baseline; // left end of the baseline
-    QString text;
-};
-
 // The heading, then the equation piece by piece along one baseline.
-std::vector<PlacedText> Layout() {
-    std::vector<PlacedText> placed;
+std::vector<TPlacedText> Layout() {
+    std::vector<TPlacedText> placed;
     placed.push_back(
         {HeadingFont(), QPoint(2, kHeadingBaseline), QStringLiteral("Уравнение имеет вид:")});
     int x = kEquationLeft;
@@ -83,28 +77,28 @@ std::vector<PlacedText> Layout() {
 
 } // namespace
 
-TEquationPicture::TEquationPicture(QWidget* parent) : QWidget(parent) {
+TEquationPicture::TEquationPicture(QWidget* parent) : QWidget(parent), layout_(Layout()) {
     setFixedSize(kWidth, kHeight);
     // Transparent: the panel shows through everywhere the text does not.
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
 }
 
-void TEquationPicture::Paint(QPainter& painter) {
+void TEquationPicture::Paint(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(0, 0, kDrawingWidth, kDrawingHeight);
     painter.setPen(Qt::black);
-    for (const PlacedText& placed : Layout()) {
+    for (const TPlacedText& placed : layout_) {
         painter.setFont(placed.font);
         painter.drawText(placed.baseline, placed.text);
     }
     painter.restore();
 }
 
-QRect TEquationPicture::TextBounds() {
+QRect TEquationPicture::TextBounds() const {
     QRect bounds;
-    for (const PlacedText& placed : Layout())
+    for (const TPlacedText& placed : layout_)
         bounds |= QFontMetrics(placed.font).boundingRect(placed.text).translated(placed.baseline);
     return bounds;
 }

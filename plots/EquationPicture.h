@@ -1,8 +1,20 @@
 #pragma once
 
+#include <QFont>
+#include <QPoint>
+#include <QString>
 #include <QWidget>
 
+#include <vector>
+
 class QPainter;
+
+// One run of text of the picture, in its font, from the left end of its baseline.
+struct TPlacedText {
+    QFont font;
+    QPoint baseline;
+    QString text;
+};
 
 // The picture in the coefficient panel of the hodograph and D-partition windows:
 // "Уравнение имеет вид:" and below it a₀p³ + a₁p² + a₂p + a₃ = 0 with real
@@ -20,11 +32,16 @@ class TEquationPicture : public QWidget {
     explicit TEquationPicture(QWidget* parent = nullptr);
 
     // Draws the picture with its top-left corner at the painter's origin.
-    static void Paint(QPainter& painter);
+    void Paint(QPainter& painter) const;
     // Where the text's glyphs reach, from the fonts' metrics: the drawing is
     // complete when this lies inside the drawing area.
-    static QRect TextBounds();
+    QRect TextBounds() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Laid out once, with fonts that stay resolved: measuring the pieces in fresh
+    // fonts on every paint was half of the window's drawing time.
+    std::vector<TPlacedText> layout_;
 };

@@ -13,7 +13,8 @@ QImage Render() {
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    TEquationPicture::Paint(painter);
+    const TEquationPicture picture;
+    picture.Paint(painter);
     return image;
 }
 
@@ -49,7 +50,7 @@ class TestEquationPicture : public QObject {
     }
 
     void fitsUnclippedInsideTheDrawingArea() {
-        const QRect text = TEquationPicture::TextBounds();
+        const QRect text = TEquationPicture().TextBounds();
         const QRect area(0, 0, TEquationPicture::kDrawingWidth, TEquationPicture::kDrawingHeight);
         QVERIFY2(area.contains(text), qPrintable(QStringLiteral("text reaches %1,%2 .. %3,%4")
                                                      .arg(text.left())
