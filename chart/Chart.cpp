@@ -69,6 +69,9 @@ QLabel* TChart::AddCaption(const QString& text, int x, int y) {
 
 void TChart::Invalidate() {
     stale_ = true;
+    if (updateRequested_)
+        return;
+    updateRequested_ = true;
     update();
 }
 
@@ -99,6 +102,7 @@ QImage TChart::RenderToImage(qreal devicePixelRatio) {
 }
 
 void TChart::paintEvent(QPaintEvent*) {
+    updateRequested_ = false;
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
     // A paint without a change in between only copies the image.

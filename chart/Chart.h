@@ -81,6 +81,9 @@ class TChart : public QWidget, public TChartParent {
     TChartZoom zoom_;
     QImage image_;
     bool stale_ = true;
+    // An update was asked for and its paint has not begun: a run adds thousands of
+    // points, and asking the toolkit again for each was a tenth of the run's time.
+    bool updateRequested_ = false;
     bool destroying_ = false;
     int drawCount_ = 0;
     int wheelRemainder_ = 0;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -128,6 +129,11 @@ TEST_P(NyquistFaultTest, EndsWithTheFaultAndKeepsEarlierPoints) {
     else
         EXPECT_THROW(Run(c.texts), EZeroDivide);
     EXPECT_EQ(!Curve().empty(), c.pointsBefore);
+    // Only the samples before the faulting one: none of a full pass, nothing twice.
+    EXPECT_LT(Curve().size(), 5000u);
+    std::set<double> seen;
+    for (const Point& point : Curve())
+        EXPECT_TRUE(seen.insert(point.x).second) << "sample added twice at " << point.x;
     for (const Point& point : Curve())
         EXPECT_EQ(point.colour, clRed); // no critical point
     ExpectAxesAtZero();
