@@ -8,15 +8,6 @@
 TChartValueList::TChartValueList(const QString& name, TChartListOrder order)
     : name_(name), order_(order) {}
 
-double TChartValueList::Value(int index) const {
-    return double(static_cast<long double>(Stored(index)) * multiplier_);
-}
-
-double TChartValueList::Stored(int index) const {
-    CheckIndex(index, 0, Count() - 1);
-    return values_[index];
-}
-
 namespace {
 
 // Whether `value` may stand between `before` and `after` in the order.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/GapColumn.h"
+#include "input/Errors.h"
 
 #include <QString>
 
@@ -25,9 +26,15 @@ class TChartValueList {
 
     int Count() const { return values_.Count(); }
     // Value i as read: stored value x Multiplier. Raises ERangeError out of bounds.
-    double Value(int index) const;
+    // Inline: a drawing reads every point of every series.
+    double Value(int index) const {
+        return double(static_cast<long double>(Stored(index)) * multiplier_);
+    }
     // Value i as stored (what the ordering compares).
-    double Stored(int index) const;
+    double Stored(int index) const {
+        CheckIndex(index, 0, Count() - 1);
+        return values_[index];
+    }
 
     // Where `value` goes so that the order holds; equal values go after those
     // already stored. Scans from the end: appending in order costs constant time.

@@ -32,12 +32,12 @@ void TCustomSeries::DrawPointer(TRectFiller& filler, int px, int py, TColor colo
     // excluded: an outline occupies its edge pixels; without one the fill alone is
     // one pixel smaller in each direction.
     if (!pointer_.Pen.Visible || pointer_.Pen.Style == psClear) {
-        filler.Fill(QRect(px - h, py - v, 2 * h, 2 * v), ToQColor(fill));
+        filler.Fill(QRect(px - h, py - v, 2 * h, 2 * v), fill);
         return;
     }
     const QRect box(px - h, py - v, 2 * h + 1, 2 * v + 1);
-    filler.Fill(box, ToQColor(fill));
-    const QColor edge = ToQColor(pointer_.Pen.Color);
+    filler.Fill(box, fill);
+    const TColor edge = pointer_.Pen.Color;
     filler.Fill(QRect(box.left(), box.top(), box.width(), 1), edge);
     filler.Fill(QRect(box.left(), box.bottom(), box.width(), 1), edge);
     filler.Fill(QRect(box.left(), box.top(), 1, box.height()), edge);

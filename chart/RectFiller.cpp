@@ -49,13 +49,34 @@ void TRectFiller::Fill(const QRect& rect, const QColor& color) {
         painter_.fillRect(rect, color);
         return;
     }
-    const QRect area = rect & clip_;
-    if (area.isEmpty())
-        return;
     // An opaque colour is the same word premultiplied or not.
-    const QRgb pixel = color.rgba();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    FillPixels(rect, color.rgba());
+}
+
+void TRectFiller::Fill(const QRect& rect, TColor color) {
+    if (lastColor_ != color) {
+        lastColor_ = color;
+        lastQColor_ = ToQColor(color);
+        lastOpaque_ = lastQColor_.alpha() == 255;
+        lastPixel_ = lastQColor_.rgba();
+    }
+    if (!bits_ || !rect.isValid() || !lastOpaque_) {
+        painter_.fillRect(rect, lastQColor_);
+        return;
+    }
+    FillPixels(rect, lastPixel_);
+}
+
+void TRectFiller::FillPixels(const QRect& rect, QRgb pixel) {
+    // The intersection with the clip, edges inclusive.
+    const int left = std::max(rect.left(), clip_.left());
+    const int right = std::min(rect.right(), clip_.right());
+    const int top = std::max(rect.top(), clip_.top());
+    const int bottom = std::min(rect.bottom(), clip_.bottom());
+    if (left > right || top > bottom)
+        return;
+    for (int y = top; y <= bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * bytesPerLine_);
-        std::fill(line + area.left(), line + area.right() + 1, pixel);
+        std::fill(line + left, line + right + 1, pixel);
     }
 }

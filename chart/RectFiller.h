@@ -1,7 +1,11 @@
 #pragma once
 
+#include "chart/ChartColors.h"
+
 #include <QColor>
 #include <QRect>
+
+#include <optional>
 
 class QPainter;
 
@@ -15,10 +19,19 @@ class TRectFiller {
 
     // Fills `rect` (logical pixels) with an opaque colour, as QPainter::fillRect does.
     void Fill(const QRect& rect, const QColor& color);
+    // The same with a chart colour, whose conversion is kept for the next fill:
+    // markers come in long runs of one colour.
+    void Fill(const QRect& rect, TColor color);
 
   private:
+    void FillPixels(const QRect& rect, QRgb pixel);
+
     QPainter& painter_;
     uchar* bits_ = nullptr; // the image's pixels when the direct way is open
     qsizetype bytesPerLine_ = 0;
     QRect clip_;
+    std::optional<TColor> lastColor_;
+    QColor lastQColor_;
+    bool lastOpaque_ = false;
+    QRgb lastPixel_ = 0;
 };

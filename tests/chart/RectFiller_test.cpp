@@ -1,7 +1,7 @@
 // Filling through the direct way must give the pixels QPainter::fillRect gives: random
 // rectangles (inside, across and outside the clip and the image, empty, negative),
 // opaque and translucent colours, with and without a clip, and when the direct way is
-// closed (a scaled painter).
+// closed (a scaled painter); QColors and chart colours in runs.
 
 #include "chart/RectFiller.h"
 
@@ -58,11 +58,23 @@ TEST(RectFiller, GivesThePixelsOfThePainter) {
             Prepare(a, c);
             Prepare(b, c);
             TRectFiller filler(a);
+            // Chart colours in runs, mixed with QColors, so that the kept conversion
+            // of the last chart colour is used, replaced and outlived by QColor fills.
+            const TColor palette[] = {clRed, clBlue, clBlack, clDefault, 0x123456};
+            std::uniform_int_distribution<int> pick(0, 4), run(0, 3);
+            TColor chartColor = clRed;
             for (int k = 0; k < 3000; ++k) {
                 const QRect rect = RandomRect(rng);
-                const QColor color = RandomColor(rng);
-                filler.Fill(rect, color);
-                b.fillRect(rect, color);
+                if (k % 3 == 0) {
+                    const QColor color = RandomColor(rng);
+                    filler.Fill(rect, color);
+                    b.fillRect(rect, color);
+                } else {
+                    if (run(rng) == 0)
+                        chartColor = palette[pick(rng)];
+                    filler.Fill(rect, chartColor);
+                    b.fillRect(rect, ToQColor(chartColor));
+                }
             }
         }
         ASSERT_EQ(direct, painted);
