@@ -31,7 +31,7 @@ struct LabSeen {
     bool fixedSize = false;
     bool referenceSet = false;
     bool selectorEnabled = true;
-    QWidget* focus = nullptr;
+    QString focus; // the object name of the lab's focus widget; the lab is gone later
     QStringList fieldTexts;
 };
 
@@ -63,7 +63,8 @@ LabSeen Look(TLabForm* lab) {
     seen.fixedSize = lab->minimumSize() == lab->maximumSize();
     seen.referenceSet = LabReference(lab->objectName()) == lab;
     seen.selectorEnabled = frmMain->isEnabled();
-    seen.focus = lab->focusWidget();
+    if (QWidget* focus = lab->focusWidget())
+        seen.focus = focus->objectName();
     for (QLineEdit* field : lab->CoefficientFields())
         seen.fieldTexts << field->text();
     return seen;
@@ -254,7 +255,7 @@ class SelectorTest : public QObject {
         QVERIFY(seen.fixedSize);
         QVERIFY(seen.referenceSet);
         QVERIFY(!seen.selectorEnabled);
-        QVERIFY(seen.focus && seen.focus->objectName() == QLatin1String("edta0"));
+        QCOMPARE(seen.focus, QStringLiteral("edta0"));
         QVERIFY(window.isNull()); // destroyed at once
         QVERIFY(AllLabReferencesNull());
         QVERIFY(form_->isEnabled());
