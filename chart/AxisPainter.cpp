@@ -1,6 +1,7 @@
 #include "chart/AxisPainter.h"
 
 #include "chart/PixelLine.h"
+#include "chart/TextCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,14 +9,13 @@
 namespace {
 
 void DrawLabels(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
-                const QFont& font) {
-    const QFontMetrics metrics(font);
-    painter.setFont(font);
+                TTextCache& texts) {
+    const QFontMetrics& metrics = texts.Metrics();
     painter.setPen(ToQColor(axis.LabelsFont().Color));
     painter.setBackgroundMode(Qt::TransparentMode);
     const int height = metrics.height();
     for (const TAxisLabel& label : ticks.Labels) {
-        const int width = metrics.horizontalAdvance(label.Text);
+        const int width = texts.Width(label.Text);
         int left = 0;
         int top = 0;
         if (axis.Horizontal()) {
@@ -25,7 +25,7 @@ void DrawLabels(QPainter& painter, const TChartAxis& axis, const TAxisTicks& tic
             left = axis.LabelBandPos() - width;
             top = label.Position - height / 2;
         }
-        painter.drawText(QPoint(left, top + metrics.ascent()), label.Text);
+        texts.Draw(painter, QPoint(left, top + metrics.ascent()), label.Text);
     }
 }
 
@@ -62,18 +62,17 @@ void DrawAxisLine(QPainter& painter, const TChartAxis& axis) {
 
 } // namespace
 
-TTextMeasure MeasureWith(const QFont& font) {
-    const QFontMetrics metrics(font);
+TTextMeasure MeasureWith(TTextCache& texts) {
     TTextMeasure measure;
-    measure.Width = [metrics](const QString& text) { return metrics.horizontalAdvance(text); };
-    measure.Height = metrics.height();
+    measure.Width = [&texts](const QString& text) { return texts.Width(text); };
+    measure.Height = texts.Metrics().height();
     return measure;
 }
 
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
-              const QFont& labelsFont, const QRect& plot) {
+              TTextCache& labelTexts, const QRect& plot) {
     painter.save();
-    DrawLabels(painter, axis, ticks, labelsFont);
+    DrawLabels(painter, axis, ticks, labelTexts);
     if (axis.AxisPen().Visible)
         DrawAxisLine(painter, axis);
     if (axis.TicksPen().Visible) {

@@ -4,14 +4,14 @@
 
 #include <QRect>
 
-class QFont;
 class QPainter;
+class TTextCache;
 
-// Text measurement in a font, for the axis arithmetic.
-TTextMeasure MeasureWith(const QFont& font);
+// Text measurement in a font, for the axis arithmetic. The measure refers to `texts`.
+TTextMeasure MeasureWith(TTextCache& texts);
 
-// Paints one laid-out axis: its labels in labelsFont (the QFont of the axis's labels
+// Paints one laid-out axis: its labels in labelTexts (the texts of the axis's labels
 // font), then its axis line, ticks, grid lines and minor ticks. `plot` is the plotting
 // rectangle, edges inclusive.
 void DrawAxis(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks,
-              const QFont& labelsFont, const QRect& plot);
+              TTextCache& labelTexts, const QRect& plot);

@@ -83,12 +83,18 @@ TPanelColors TChart::PanelColors() const {
 void TChart::DrawInto(QImage& image, qreal devicePixelRatio) {
     const FloatEnvironmentGuard guard;
     const QSize deviceSize = (QSizeF(size()) * devicePixelRatio).toSize();
-    if (image.size() != deviceSize || image.devicePixelRatio() != devicePixelRatio) {
-        image = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    const TPanelColors colors = PanelColors();
+    // The panel covers every pixel; when its colour is opaque so is the whole picture,
+    // and an image without alpha is copied to the window instead of blended onto it.
+    const QImage::Format format =
+        colors.Face.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (image.size() != deviceSize || image.devicePixelRatio() != devicePixelRatio ||
+        image.format() != format) {
+        image = QImage(deviceSize, format);
         image.setDevicePixelRatio(devicePixelRatio);
     }
     QPainter painter(&image);
-    scene_.Draw(painter, QRect(QPoint(0, 0), size()), PanelColors());
+    scene_.Draw(painter, QRect(QPoint(0, 0), size()), colors);
 }
 
 QImage TChart::RenderToImage(qreal devicePixelRatio) {

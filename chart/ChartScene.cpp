@@ -44,10 +44,10 @@ void TChartScene::Draw(QPainter& painter, const QRect& bounds, const TPanelColor
     DrawTitle(painter, rect);
     Layout(rect);
     DrawBackWall(painter);
-    const QFont bottomFont = fonts_.Get(bottom_.LabelsFont());
-    DrawAxis(painter, bottom_, bottom_.CalcTicks(MeasureWith(bottomFont)), bottomFont, plot_);
-    const QFont leftFont = fonts_.Get(left_.LabelsFont());
-    DrawAxis(painter, left_, left_.CalcTicks(MeasureWith(leftFont)), leftFont, plot_);
+    TTextCache& bottomTexts = fonts_.Texts(bottom_.LabelsFont());
+    DrawAxis(painter, bottom_, bottom_.CalcTicks(MeasureWith(bottomTexts)), bottomTexts, plot_);
+    TTextCache& leftTexts = fonts_.Texts(left_.LabelsFont());
+    DrawAxis(painter, left_, left_.CalcTicks(MeasureWith(leftTexts)), leftTexts, plot_);
     DrawSeries(painter);
     painter.restore();
 }
@@ -63,16 +63,15 @@ void TChartScene::DrawPanel(QPainter& painter, const QRect& bounds,
 }
 
 void TChartScene::DrawTitle(QPainter& painter, QRect& rect) {
-    const QFont font = fonts_.Get(titleFont_);
-    const QFontMetrics metrics(font);
+    TTextCache& texts = fonts_.Texts(titleFont_);
+    const QFontMetrics& metrics = texts.Metrics();
     const int lineHeight = metrics.height();
-    painter.setFont(font);
     painter.setPen(ToQColor(titleFont_.Color));
     painter.setBackgroundMode(Qt::TransparentMode);
     int top = rect.top();
     for (const QString& line : title_) {
-        const int x = (rect.left() + rect.right()) / 2 - metrics.horizontalAdvance(line) / 2;
-        painter.drawText(QPoint(x, top + metrics.ascent()), line);
+        const int x = (rect.left() + rect.right()) / 2 - texts.Width(line) / 2;
+        texts.Draw(painter, QPoint(x, top + metrics.ascent()), line);
         top += lineHeight;
     }
     rect.setTop(rect.top() + int(title_.size()) * lineHeight + 5);
@@ -81,8 +80,8 @@ void TChartScene::DrawTitle(QPainter& painter, QRect& rect) {
 void TChartScene::Layout(QRect& rect) {
     bottom_.BeginDraw();
     left_.BeginDraw();
-    bottom_.ReserveSpace(rect, MeasureWith(fonts_.Get(bottom_.LabelsFont())));
-    left_.ReserveSpace(rect, MeasureWith(fonts_.Get(left_.LabelsFont())));
+    bottom_.ReserveSpace(rect, MeasureWith(fonts_.Texts(bottom_.LabelsFont())));
+    left_.ReserveSpace(rect, MeasureWith(fonts_.Texts(left_.LabelsFont())));
     plot_ = rect;
     bottom_.SetPlotRect(plot_);
     left_.SetPlotRect(plot_);

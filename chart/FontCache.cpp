@@ -1,12 +1,12 @@
 #include "chart/FontCache.h"
 
-QFont TFontCache::Get(const TChartFont& font) {
-    for (const auto& [described, built] : fonts_)
+TTextCache& TFontCache::Texts(const TChartFont& font) {
+    for (const auto& [described, texts] : fonts_)
         if (described == font)
-            return built;
-    // The oldest goes first; a drawing uses at most three at a time.
+            return *texts;
+    // The oldest goes first: only a change of fonts brings a new one.
     if (fonts_.size() == kCapacity)
         fonts_.erase(fonts_.begin());
-    fonts_.emplace_back(font, font.ToQFont());
-    return fonts_.back().second;
+    fonts_.emplace_back(font, std::make_unique<TTextCache>(font.ToQFont()));
+    return *fonts_.back().second;
 }
