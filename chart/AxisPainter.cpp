@@ -1,10 +1,14 @@
 #include "chart/AxisPainter.h"
 
+#include "chart/DottedLine.h"
 #include "chart/PixelLine.h"
+#include "chart/RectFiller.h"
 #include "chart/TextCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <optional>
 
 namespace {
 
@@ -41,14 +45,24 @@ void DrawTick(QPainter& painter, const TChartAxis& axis, int position, int lengt
 }
 
 // A grid line across the plot, kept inside the frame so that the frame stays whole.
-void DrawGridLine(QPainter& painter, const TChartAxis& axis, int position, const QRect& plot) {
+// A dotted one goes straight into the image where it can (the same pixels).
+void DrawGridLine(QPainter& painter, TRectFiller* dots, const TChartAxis& axis, int position,
+                  const QRect& plot) {
+    QPoint from, to;
     if (axis.Horizontal()) {
-        if (position > plot.left() && position < plot.right())
-            DrawPixelLine(painter, QPoint(position, plot.top() + 1),
-                          QPoint(position, plot.bottom()));
-    } else if (position > plot.top() && position < plot.bottom()) {
-        DrawPixelLine(painter, QPoint(plot.left() + 1, position), QPoint(plot.right(), position));
+        if (position <= plot.left() || position >= plot.right())
+            return;
+        from = QPoint(position, plot.top() + 1);
+        to = QPoint(position, plot.bottom());
+    } else {
+        if (position <= plot.top() || position >= plot.bottom())
+            return;
+        from = QPoint(plot.left() + 1, position);
+        to = QPoint(plot.right(), position);
     }
+    if (dots && DrawDottedLineDirect(*dots, from, to, axis.GridPen().Color))
+        return;
+    DrawPixelLine(painter, from, to);
 }
 
 void DrawAxisLine(QPainter& painter, const TChartAxis& axis) {
@@ -83,8 +97,12 @@ void DrawAxis(QPainter& painter, const TChartAxis& axis, const TAxisTicks& ticks
     if (axis.GridPen().Visible) {
         ApplyChartPen(painter, axis.GridPen(), axis.GridPen().Color);
         painter.setBackgroundMode(Qt::TransparentMode);
+        const TChartPen& pen = axis.GridPen();
+        std::optional<TRectFiller> dots;
+        if (pen.Style == psDot && pen.Width <= 1)
+            dots.emplace(painter);
         for (const TAxisLabel& label : ticks.Labels)
-            DrawGridLine(painter, axis, label.Position, plot);
+            DrawGridLine(painter, dots ? &*dots : nullptr, axis, label.Position, plot);
     }
     if (axis.MinorTicksPen().Visible) {
         ApplyChartPen(painter, axis.MinorTicksPen(), axis.MinorTicksPen().Color);

@@ -17,6 +17,10 @@ class TRectFiller {
   public:
     explicit TRectFiller(QPainter& painter);
 
+    // Whether fills write the image directly, and within which rectangle (the clip).
+    bool Direct() const { return bits_ != nullptr; }
+    const QRect& DirectArea() const { return clip_; }
+
     // Fills `rect` (logical pixels) with an opaque colour, as QPainter::fillRect does.
     void Fill(const QRect& rect, const QColor& color);
     // The same with a chart colour, whose conversion is kept for the next fill:
