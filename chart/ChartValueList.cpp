@@ -29,6 +29,11 @@ int TChartValueList::InsertionIndex(double value) const {
     // quadratic; on ordered values bisection finds the same place (after every
     // equal value) in logarithmic time.
     if (inOrder_ && !std::isnan(value)) {
+        // A curve sampled along its order goes on the end, past the last value (the
+        // place the bisection finds too); most points of the labs come so.
+        const double last = values_[count - 1];
+        if (order_ == loAscending ? !(value < last) : !(value > last))
+            return count;
         // The first place whose value the new one goes before (std::upper_bound).
         int low = 0, high = count;
         while (low < high) {

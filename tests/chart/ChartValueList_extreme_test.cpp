@@ -1,6 +1,6 @@
 // The place a value list gives a new value, against the plain rule (scan from the end
 // past every greater value, in ascending order; past every smaller one, descending),
-// over long random sequences with falling runs, many equal values, both zeros, NaN and
+// over long random sequences with falling and rising runs, many equal values, both zeros, NaN and
 // changes of order on the way: the fast search must always agree with the rule.
 
 #include "chart/ChartValueList.h"
@@ -40,6 +40,9 @@ double RandomValue(std::mt19937& rng, int step) {
     case 4:
     case 5:
         return 1000.0 - step; // a falling run, as a hodograph with a1 > 0 adds them
+    case 6:
+    case 7:
+        return -1000.0 + step; // a rising run, as the D-partition adds its points
     default:
         return std::uniform_real_distribution<double>(-50, 50)(rng);
     }
