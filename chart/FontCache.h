@@ -16,8 +16,6 @@ class TFontCache {
     // than the cache keeps (a chart uses three).
     TTextCache& Texts(const TChartFont& font);
 
-    int Size() const { return int(fonts_.size()); }
-
   private:
     static constexpr std::size_t kCapacity = 8;
     std::vector<std::pair<TChartFont, std::unique_ptr<TTextCache>>> fonts_;

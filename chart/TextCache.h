@@ -18,7 +18,6 @@ class TTextCache {
   public:
     explicit TTextCache(const QFont& font);
 
-    const QFont& Font() const { return font_; }
     const QFontMetrics& Metrics() const { return metrics_; }
 
     // QFontMetrics::horizontalAdvance of the text.
