@@ -60,9 +60,9 @@ inline double StoreDouble(long double value) {
     }
 }
 
-// Ends a fast pass early once a fault is pending; loops call it once per round, so
-// that an infinity or NaN cannot keep a long loop going that the checked pass would
-// have stopped at its first store. Does nothing in a checked pass.
+// Ends a fast pass early once a fault is pending; loops call it every round or every
+// few rounds, so that an infinity or NaN cannot keep a long loop going that the checked
+// pass would have stopped at its first store. Does nothing in a checked pass.
 struct TDeferredFaultPending {};
 template <TFaultChecks Checks> inline void StopOnPendingFault() {
     if constexpr (Checks == TFaultChecks::Deferred) {
