@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ModalBoxRecorder.h"
+
 #include "app/untMain.h"
 #include "input/LabForm.h"
 #include "input/LinkLabel.h"
+#include "input/Regional.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,6 +16,18 @@
 #include <QWheelEvent>
 
 #include <functional>
+
+// The selector under the comma separators, shown, with every modal box recorded: where
+// the tests that drive the labs through the selector start. The caller waits for the
+// window to be exposed.
+struct SelectorSession {
+    SelectorSession() {
+        SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
+        selector.show();
+    }
+    ModalBoxRecorder boxes; // before the selector, so that it outlives it
+    TfrmMain selector;
+};
 
 // Opens the lab selected by `radio` the way a user does (Enter in the selector) and runs
 // `inside` within the lab window's modal loop. If the window is still open afterwards it

@@ -76,21 +76,16 @@ class TestExtremeInputs : public QObject {
     void cleanupTestCase();
 
   private:
-    ModalBoxRecorder* boxes_ = nullptr;
-    TfrmMain* selector_ = nullptr;
+    std::unique_ptr<SelectorSession> session_;
 };
 
 void TestExtremeInputs::initTestCase() {
-    SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
-    boxes_ = new ModalBoxRecorder;
-    selector_ = new TfrmMain;
-    selector_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(selector_));
+    session_ = std::make_unique<SelectorSession>();
+    QVERIFY(QTest::qWaitForWindowExposed(&session_->selector));
 }
 
 void TestExtremeInputs::cleanupTestCase() {
-    delete selector_;
-    delete boxes_;
+    session_.reset();
 }
 
 void TestExtremeInputs::runEndsInPictureReportOrMessage_data() {
@@ -105,20 +100,20 @@ void TestExtremeInputs::runEndsInPictureReportOrMessage() {
     QFETCH(QString, radio);
     QFETCH(QStringList, four);
     const KnownRun& known = KnownRunFor(radio);
-    auto* button = selector_->findChild<QRadioButton*>(radio);
+    auto* button = session_->selector.findChild<QRadioButton*>(radio);
     QVERIFY(button);
-    boxes_->Clear();
+    session_->boxes.Clear();
 
     QList<ShownBox> extremeBoxes;
     QString afterwards;
-    const bool opened = WithLabOpen(*selector_, button, [&](TLabForm* form) {
+    const bool opened = WithLabOpen(session_->selector, button, [&](TLabForm* form) {
         RunWith(form, Expand(four, int(form->CoefficientFields().size())));
         // Whatever ranges the run left, the chart draws them.
         if (auto* chart = qobject_cast<TChart*>(ChartOf(form)))
             chart->RenderToImage();
         QCoreApplication::processEvents();
-        extremeBoxes = boxes_->Boxes();
-        boxes_->Clear();
+        extremeBoxes = session_->boxes.Boxes();
+        session_->boxes.Clear();
         RunWith(form, known.coefficients);
         QCoreApplication::processEvents();
         afterwards = known.verify(form);
@@ -131,7 +126,7 @@ void TestExtremeInputs::runEndsInPictureReportOrMessage() {
         qInfo().noquote() << box.text;
     }
     QVERIFY2(afterwards.isEmpty(), qPrintable(QStringLiteral("afterwards: ") + afterwards));
-    QVERIFY2(boxes_->Boxes().isEmpty(), "the worked example afterwards showed a box");
+    QVERIFY2(session_->boxes.Boxes().isEmpty(), "the worked example afterwards showed a box");
 }
 
 int main(int argc, char** argv) {

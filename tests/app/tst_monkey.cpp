@@ -69,38 +69,34 @@ class TestMonkey : public QObject {
     void CheckBoxes();
 
     MonkeyInput in_{20261208};
-    ModalBoxRecorder* boxes_ = nullptr;
+    std::unique_ptr<SelectorSession> session_;
     int chartChanges_ = 0; // mouse actions that moved an axis: the charts really react
-    TfrmMain* selector_ = nullptr;
 };
 
 void TestMonkey::initTestCase() {
     g_previousHandler = qInstallMessageHandler(QuietHandler);
-    SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
     // Esc in the selector closes it; the monkey shows it again instead of ending.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    boxes_ = new ModalBoxRecorder;
-    selector_ = new TfrmMain;
-    selector_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(selector_));
+    session_ = std::make_unique<SelectorSession>();
+    QVERIFY(QTest::qWaitForWindowExposed(&session_->selector));
 }
 
 void TestMonkey::CheckBoxes() {
     QStringList faults;
-    for (const ShownBox& box : boxes_->Boxes()) {
+    for (const ShownBox& box : session_->boxes.Boxes()) {
         const QString why = WhyNotProgramMessage(box);
         if (!why.isEmpty())
             faults << why;
     }
-    qInfo().noquote() << Summary(boxes_->Boxes()).join(QLatin1String("; "));
+    qInfo().noquote() << Summary(session_->boxes.Boxes()).join(QLatin1String("; "));
     faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 10).join(QLatin1String("\n"))));
-    boxes_->Clear();
+    session_->boxes.Clear();
 }
 
 void TestMonkey::selectorSurvivesRandomKeys() {
     // A lab window opened by a stray Enter is closed again with Esc in its field.
-    boxes_->onOtherModal = [](QWidget* modal) {
+    session_->boxes.onOtherModal = [](QWidget* modal) {
         if (auto* form = qobject_cast<TLabForm*>(modal))
             QTest::keyClick(form->edta0, Qt::Key_Escape);
     };
@@ -109,15 +105,16 @@ void TestMonkey::selectorSurvivesRandomKeys() {
                                    Qt::Key_Escape, Qt::Key_A,     Qt::Key_1};
     const int events = EventsPerWindow() / 4;
     for (int i = 0; i < events; ++i) {
-        if (!selector_->isVisible()) {
-            selector_->show();
-            QVERIFY(QTest::qWaitForWindowExposed(selector_));
+        if (!session_->selector.isVisible()) {
+            session_->selector.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&session_->selector));
         }
-        QWidget* target = selector_->focusWidget() ? selector_->focusWidget() : selector_;
+        QWidget* target = session_->selector.focusWidget() ? session_->selector.focusWidget()
+                                                           : &session_->selector;
         const Qt::KeyboardModifiers mods =
             in_.Chance(0.1) ? Qt::KeyboardModifiers(Qt::ShiftModifier) : Qt::NoModifier;
         if (in_.Chance(0.1)) {
-            const QList<QRadioButton*> radios = selector_->findChildren<QRadioButton*>();
+            const QList<QRadioButton*> radios = session_->selector.findChildren<QRadioButton*>();
             QTest::mouseClick(radios[in_.Below(int(radios.size()))], Qt::LeftButton);
         } else {
             QTest::keyClick(target, keys[in_.Below(11)], mods);
@@ -125,15 +122,15 @@ void TestMonkey::selectorSurvivesRandomKeys() {
         if (i % 64 == 0)
             QCoreApplication::processEvents();
     }
-    boxes_->onOtherModal = nullptr;
-    if (!selector_->isVisible())
-        selector_->show();
+    session_->boxes.onOtherModal = nullptr;
+    if (!session_->selector.isVisible())
+        session_->selector.show();
     // Exactly one radio button stays selected, and the selector still opens a lab.
     int checked = 0;
-    for (const QRadioButton* radio : selector_->findChildren<QRadioButton*>())
+    for (const QRadioButton* radio : session_->selector.findChildren<QRadioButton*>())
         checked += radio->isChecked();
     QCOMPARE(checked, 1);
-    QVERIFY(WithLabOpen(*selector_, selector_->radLaguer, [](TLabForm*) {}));
+    QVERIFY(WithLabOpen(session_->selector, session_->selector.radLaguer, [](TLabForm*) {}));
     CheckBoxes();
 }
 
@@ -244,14 +241,14 @@ void TestMonkey::MonkeyStep(TLabForm* form) {
 void TestMonkey::labSurvivesRandomEvents() {
     QFETCH(QString, radio);
     const KnownRun& known = KnownRunFor(radio);
-    auto* button = selector_->findChild<QRadioButton*>(radio);
+    auto* button = session_->selector.findChild<QRadioButton*>(radio);
     QVERIFY(button);
 
     chartChanges_ = 0;
     int remaining = EventsPerWindow();
     int openings = 0;
     while (remaining > 0) {
-        const bool opened = WithLabOpen(*selector_, button, [&](TLabForm* form) {
+        const bool opened = WithLabOpen(session_->selector, button, [&](TLabForm* form) {
             for (int i = 0; remaining > 0 && form->isVisible(); ++i, --remaining) {
                 MonkeyStep(form);
                 if (i % 32 == 0)
@@ -269,20 +266,20 @@ void TestMonkey::labSurvivesRandomEvents() {
 
     // The window still works: its known run gives the known result, without a box.
     QString fault;
-    QVERIFY(WithLabOpen(*selector_, button, [&](TLabForm* form) {
+    QVERIFY(WithLabOpen(session_->selector, button, [&](TLabForm* form) {
         RunWith(form, known.coefficients);
         QCoreApplication::processEvents();
         fault = known.verify(form);
     }));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // (QVERIFY2 builds its message even when the check passes.)
-    const QString shown = boxes_->Boxes().isEmpty() ? QString() : boxes_->Boxes().first().text;
+    const QString shown =
+        session_->boxes.Boxes().isEmpty() ? QString() : session_->boxes.Boxes().first().text;
     QVERIFY2(shown.isEmpty(), qPrintable(QStringLiteral("the known run showed '%1'").arg(shown)));
 }
 
 void TestMonkey::cleanupTestCase() {
-    delete selector_;
-    delete boxes_;
+    session_.reset();
 }
 
 int main(int argc, char** argv) {

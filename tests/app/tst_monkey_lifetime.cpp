@@ -60,21 +60,16 @@ class TestLifetime : public QObject {
   private:
     void Cycle(const KnownRun& run, QRadioButton* radio);
 
-    ModalBoxRecorder* boxes_ = nullptr;
-    TfrmMain* selector_ = nullptr;
+    std::unique_ptr<SelectorSession> session_;
 };
 
 void TestLifetime::initTestCase() {
-    SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
-    boxes_ = new ModalBoxRecorder;
-    selector_ = new TfrmMain;
-    selector_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(selector_));
+    session_ = std::make_unique<SelectorSession>();
+    QVERIFY(QTest::qWaitForWindowExposed(&session_->selector));
 }
 
 void TestLifetime::cleanupTestCase() {
-    delete selector_;
-    delete boxes_;
+    session_.reset();
 }
 
 void TestLifetime::windowLeavesNothingBehind_data() {
@@ -86,7 +81,7 @@ void TestLifetime::windowLeavesNothingBehind_data() {
 // One opening: the worked example, painted and checked; then a refused text; closed.
 void TestLifetime::Cycle(const KnownRun& run, QRadioButton* radio) {
     QString fault;
-    const bool opened = WithLabOpen(*selector_, radio, [&](TLabForm* form) {
+    const bool opened = WithLabOpen(session_->selector, radio, [&](TLabForm* form) {
         RunWith(form, run.coefficients);
         QCoreApplication::processEvents();
         fault = run.verify(form);
@@ -98,15 +93,15 @@ void TestLifetime::Cycle(const KnownRun& run, QRadioButton* radio) {
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QVERIFY2(run.reference() == nullptr, "the window's reference outlived it");
     // The opening showed the overflow report, and nothing else.
-    QCOMPARE(boxes_->Boxes().size(), qsizetype(1));
-    QCOMPARE(boxes_->Boxes().first().text, QStringLiteral("Floating point overflow."));
-    boxes_->Clear();
+    QCOMPARE(session_->boxes.Boxes().size(), qsizetype(1));
+    QCOMPARE(session_->boxes.Boxes().first().text, QStringLiteral("Floating point overflow."));
+    session_->boxes.Clear();
 }
 
 void TestLifetime::windowLeavesNothingBehind() {
     QFETCH(QString, radio);
     const KnownRun& run = KnownRunFor(radio);
-    auto* button = selector_->findChild<QRadioButton*>(radio);
+    auto* button = session_->selector.findChild<QRadioButton*>(radio);
     QVERIFY(button);
 
     const int warmUp = 20;
