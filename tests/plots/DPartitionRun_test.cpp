@@ -4,7 +4,7 @@
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
 #include "plots/AxisRange.h"
-#include "tests/plots/FakePlotTarget.h"
+#include "tests/plots/PlotRunTest.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +15,9 @@ namespace {
 
 using Point = FakePlotTarget::Point;
 
-class DPartitionRunTest : public ::testing::Test {
+class DPartitionRunTest : public PlotRunTest<RunDPartition> {
   protected:
-    void SetUp() override {
-        ResetFloatEnvironment();
-        SetRegionalSeparators(QChar(','), QStringLiteral("\u00A0"));
-    }
-    void Run(const QStringList& texts) {
-        ClearFloatFlags();
-        RunDPartition(texts, chart, [this] { ResetAxes(chart); });
-    }
-    const std::vector<Point>& Curve() { return chart.Points(PlotSeries::Curve); }
     const std::vector<Point>& Mirror() { return chart.Points(PlotSeries::MirrorCurve); }
-
-    FakePlotTarget chart;
 };
 
 const QStringList kWorkedExample{"1", "3", "3", "7"};

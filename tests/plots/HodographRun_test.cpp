@@ -4,7 +4,7 @@
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
 #include "plots/AxisRange.h"
-#include "tests/plots/FakePlotTarget.h"
+#include "tests/plots/PlotRunTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +12,7 @@ namespace {
 
 using Range = FakePlotTarget::Range;
 
-class HodographRunTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetFloatEnvironment();
-        SetRegionalSeparators(QChar(','), QStringLiteral("\u00A0"));
-    }
-    // One run as the window makes it: clean flags first, then the run.
-    void Run(const QStringList& texts) {
-        ClearFloatFlags();
-        RunHodograph(texts, chart, [this] { ResetAxes(chart); });
-    }
-    const std::vector<FakePlotTarget::Point>& Curve() { return chart.Points(PlotSeries::Curve); }
-
-    FakePlotTarget chart;
-};
+using HodographRunTest = PlotRunTest<RunHodograph>;
 
 TEST_F(HodographRunTest, WorkedExampleSamplesTheCurveAndShowsItsRanges) {
     Run({"1", "3", "3", "1"});
@@ -97,10 +83,7 @@ TEST_P(HodographVerdictTest, NoticeLeavesAxesAtZeroAndTheOldCurve) {
     EXPECT_EQ(chart.notices, QStringList{GetParam().notice});
     EXPECT_EQ(Curve().size(), 131u);
     EXPECT_DOUBLE_EQ(Curve()[0].x, 1.0);
-    for (PlotAxis axis : {PlotAxis::Bottom, PlotAxis::Left}) {
-        EXPECT_EQ(chart.RangeOf(axis).min, 0.0);
-        EXPECT_EQ(chart.RangeOf(axis).max, 0.0);
-    }
+    ExpectAxesAtZero();
     EXPECT_EQ(chart.Points(PlotSeries::HorizontalLine).size(), 2u);
     EXPECT_EQ(chart.Points(PlotSeries::VerticalLine).size(), 2u);
 }
@@ -150,10 +133,7 @@ TEST_F(HodographRunTest, ParseErrorLeavesAxesAtZeroAndSeriesUnchanged) {
     EXPECT_THROW(Run({"1", "3", "3.5", "1"}), EConvertError);
     EXPECT_EQ(Curve().size(), 131u);
     EXPECT_EQ(chart.Points(PlotSeries::HorizontalLine).size(), 2u);
-    for (PlotAxis axis : {PlotAxis::Bottom, PlotAxis::Left}) {
-        EXPECT_EQ(chart.RangeOf(axis).min, 0.0);
-        EXPECT_EQ(chart.RangeOf(axis).max, 0.0);
-    }
+    ExpectAxesAtZero();
     EXPECT_TRUE(chart.notices.isEmpty());
 }
 

@@ -4,7 +4,7 @@
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
 #include "plots/AxisRange.h"
-#include "tests/plots/FakePlotTarget.h"
+#include "tests/plots/PlotRunTest.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,8 @@ namespace {
 
 using Point = FakePlotTarget::Point;
 
-class NyquistRunTest : public ::testing::Test {
+class NyquistRunTest : public PlotRunTest<RunNyquist> {
   protected:
-    void SetUp() override {
-        ResetFloatEnvironment();
-        SetRegionalSeparators(QChar(','), QStringLiteral("\u00A0"));
-    }
-    void Run(const QStringList& texts) {
-        ClearFloatFlags();
-        RunNyquist(texts, chart, [this] { ResetAxes(chart); });
-    }
-    const std::vector<Point>& Curve() { return chart.Points(PlotSeries::Curve); }
     // The response points alone: the curve series without its final critical point.
     std::vector<Point> Response() {
         std::vector<Point> points = Curve();
@@ -33,14 +24,6 @@ class NyquistRunTest : public ::testing::Test {
             points.pop_back();
         return points;
     }
-    void ExpectAxesAtZero() {
-        for (PlotAxis axis : {PlotAxis::Bottom, PlotAxis::Left}) {
-            EXPECT_EQ(chart.RangeOf(axis).min, 0.0);
-            EXPECT_EQ(chart.RangeOf(axis).max, 0.0);
-        }
-    }
-
-    FakePlotTarget chart;
 };
 
 const QStringList kWorkedExample{"1", "3", "3", "1", "0", "0", "1"};
