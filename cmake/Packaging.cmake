@@ -86,6 +86,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "boundary.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Folders as Debian wants them (0755) whatever the umask of the one who packages.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_STRIP_FILES ON)
 # An installing strip (CPack's, or `cmake --install --strip`) leaves the compilers'
 # .comment notes in the executable; Debian's own strip removes them, and so do we.
