@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Checks an installed tree of the program (a prefix such as /usr, or the usr/ of an
-# unpacked package): the executable, the menu entry, the AppStream description and
-# the icons are where desktops look for them, and the desktop's own validators
-# accept them. Prints one line per check; exits non-zero if any failed, and with 77
+# unpacked package): the executable, the menu entry, the AppStream description,
+# the icons, the manual page, the copyright file and the changelog are where
+# desktops and Debian look for them, and the validators accept them. Prints one line per check; exits non-zero if any failed, and with 77
 # (a skipped test for CTest) when the validators are not installed.
 set -euo pipefail
 
 prefix=${1:?usage: check-install-tree.sh PREFIX}
 APP_ID=org.labs.Labs
 
-for tool in desktop-file-validate appstreamcli file; do
+for tool in desktop-file-validate appstreamcli file groff man; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed (scripts/install-ship-deps.sh installs it)"
     exit 77
@@ -25,7 +25,10 @@ sizes=(16 24 32 48 64 128 256)
 expected=(bin/Labs
           share/applications/$APP_ID.desktop
           share/metainfo/$APP_ID.metainfo.xml
-          share/icons/hicolor/scalable/apps/$APP_ID.svg)
+          share/icons/hicolor/scalable/apps/$APP_ID.svg
+          share/man/man1/Labs.1.gz
+          share/doc/labs/copyright
+          share/doc/labs/changelog.gz)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"); done
 for path in "${expected[@]}"; do
   if [ -f "$prefix/$path" ]; then pass "$path"; else fail "$path missing"; fi
@@ -59,6 +62,18 @@ if [ -f "$metainfo" ]; then
     pass "AppStream description launches the menu entry" || fail "AppStream launchable is not $APP_ID.desktop"
   grep -q '@[A-Z_]*@' "$metainfo" && fail "AppStream description has unreplaced @...@ fields" ||
     pass "AppStream description is fully configured"
+fi
+
+manual=$prefix/share/man/man1/Labs.1.gz
+if [ -f "$manual" ]; then
+  # groff's default device is PostScript, whose fonts lack many glyphs: the strict
+  # test that the page stays within what every device can print.
+  warnings=$(gzip -dc "$manual" | groff -man -ww -z 2>&1)
+  [ -z "$warnings" ] && pass "groff reads the manual page without warnings" || fail "manual page: $warnings"
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
+  [ -z "$warnings" ] && pass "man -l renders the manual page without warnings" || fail "man -l: $warnings"
+  page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$manual" 2>/dev/null)
+  grep -q '^ *Labs .* teaching program' <<<"$page" && pass "the manual page names the program" || fail "man -l shows no NAME line for Labs"
 fi
 
 echo "install tree: $passes passed, $failures failed"
