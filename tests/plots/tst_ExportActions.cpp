@@ -22,6 +22,8 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -116,6 +118,15 @@ QMap<QString, int> SvgElements(const QString& path, QStringList* texts) {
             *texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
     }
     return counts;
+}
+
+QImage RenderedSvg(const QString& path, const QSize& size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(path);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
 }
 
 bool RunningAsRoot() {
@@ -237,6 +248,13 @@ class TestExportActions : public QObject {
                         elements.value(QStringLiteral("path")) >
                     5000);
             QVERIFY(elements.value(QStringLiteral("polyline")) > 0);
+            // Cut to the plotting rectangle as on the screen: the horizontal axis line
+            // (from -3 to 3) stops at the frame.
+            const int axisRow = PixelOf(form->Chart, 0, 0).y();
+            const QImage drawn =
+                RenderedSvg(folder.filePath(QStringLiteral("АФЧХ.svg")), form->Chart->size());
+            for (int x = form->Chart->PlotRect().right() + 2; x < drawn.width() - 2; ++x)
+                QVERIFY2(qGray(drawn.pixel(x, axisRow)) > 128, qPrintable(QString::number(x)));
 
             // A name typed without a suffix gets the chosen filter's.
             QString startFolder;
