@@ -213,6 +213,21 @@ class TestExportActions : public QObject {
             QCOMPARE(rows.size(), qsizetype(form->Samples().Size()) + 2); // header, last '\n'
             QCOMPARE(rows[0], QStringLiteral("ω\tR\tI"));
             QCOMPARE(rows[1], QStringLiteral("0\t1\t0")); // W(j0) = 1
+
+            QTemporaryDir folder;
+            QString suggested;
+            SaveDialogAnswer answer([&](QFileDialog* dialog) {
+                suggested = FileNameField(dialog)->text();
+                TypeFileName(dialog, folder.filePath(QStringLiteral("points")));
+            });
+            PressInField(form->edta0, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(suggested, QStringLiteral("АФЧХ.csv"));
+            QFile csv(folder.filePath(QStringLiteral("points.csv")));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), rows.size());
+            QCOMPARE(lines[0], QStringLiteral("ω;R;I"));
+            QCOMPARE(lines[1], QStringLiteral("0;1;0"));
         });
     }
 
