@@ -1,5 +1,7 @@
 #include "plots/SaveFileDialog.h"
 
+#include "input/KeepFocus.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,6 +45,9 @@ void FollowFilter(QFileDialog& dialog, const QList<TFileType>& types, int type) 
 
 TSaveChoice ChooseSaveFile(QWidget* parent, const QString& caption, const QString& baseName,
                            const QList<TFileType>& types) {
+    // Back in the lab window afterwards, keys go on to work there: its shortcuts act
+    // only in the active window.
+    const KeepFocus keep;
     QFileDialog dialog(parent, caption);
     dialog.setObjectName(QString::fromLatin1(kSaveFileDialogName));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
