@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QPoint;
 class TChart;
