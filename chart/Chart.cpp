@@ -101,10 +101,22 @@ QImage TChart::RenderToImage(qreal devicePixelRatio) {
     QImage image;
     DrawInto(image, devicePixelRatio);
     QPainter painter(&image);
+    DrawCaptions(painter);
+    return image;
+}
+
+void TChart::RenderTo(QPainter& painter) {
+    {
+        const FloatEnvironmentGuard guard;
+        scene_.Draw(painter, QRect(QPoint(0, 0), size()), PanelColors());
+    }
+    DrawCaptions(painter);
+}
+
+void TChart::DrawCaptions(QPainter& painter) {
     for (QLabel* caption : std::as_const(captions_))
         if (caption->isVisibleTo(this))
             caption->render(&painter, caption->pos(), QRegion(), QWidget::DrawChildren);
-    return image;
 }
 
 void TChart::paintEvent(QPaintEvent*) {

@@ -55,12 +55,19 @@ class TChart : public QWidget, public TChartParent {
 
     // The whole chart with its captions, as the screen would show it.
     QImage RenderToImage(qreal devicePixelRatio = 1.0);
+    // The same drawn through `painter` at the chart's logical size, onto any device:
+    // on a vector one (SVG, PDF) lines and fills stay shapes and texts stay text.
+    void RenderTo(QPainter& painter);
 
     // TChartParent
     void Invalidate() override;
     bool Destroying() const override { return destroying_; }
 
     TChartZoom& Zoom() { return zoom_; }
+
+  signals:
+    // A right click without motion on the chart: where its context menu belongs.
+    void ContextMenuRequested(const QPoint& globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +81,7 @@ class TChart : public QWidget, public TChartParent {
   private:
     TPanelColors PanelColors() const;
     void DrawInto(QImage& image, qreal devicePixelRatio);
+    void DrawCaptions(QPainter& painter);
     void DrawZoomRectangle(QPainter& painter) const;
     bool HitsChart(const QPoint& point) const;
 

@@ -1,5 +1,7 @@
 #include "chart/PixelLine.h"
 
+#include "chart/ShapeClip.h"
+
 #include <QLineF>
 #include <QPainter>
 #include <QPen>
@@ -12,14 +14,14 @@ namespace {
 // The raster engine works in fixed point: keep coordinates well inside its range.
 constexpr double SafeLimit = 100000.0;
 
-// Cuts the segment to the square [-SafeLimit, SafeLimit]^2 (Liang-Barsky); false
-// when nothing of it is inside.
-bool CutToSafeRange(QLineF& line) {
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is
+// inside.
+bool CutToRect(QLineF& line, double left, double top, double right, double bottom) {
     const double x0 = line.x1(), y0 = line.y1();
     const double dx = line.dx(), dy = line.dy();
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 + SafeLimit, SafeLimit - x0, y0 + SafeLimit, SafeLimit - y0};
+    const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
     for (int k = 0; k < 4; ++k) {
         if (p[k] == 0) {
             if (q[k] < 0)
@@ -36,6 +38,16 @@ bool CutToSafeRange(QLineF& line) {
     }
     line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
     return true;
+}
+
+// Cuts the segment to the square [-SafeLimit, SafeLimit]^2.
+bool CutToSafeRange(QLineF& line) {
+    return CutToRect(line, -SafeLimit, -SafeLimit, SafeLimit, SafeLimit);
+}
+
+// A line drawn onto a vector device is cut to the clip there (see ShapeClip).
+bool CutToShapeClip(QLineF& line, const std::optional<QRectF>& clip) {
+    return !clip || CutToRect(line, clip->left(), clip->top(), clip->right(), clip->bottom());
 }
 
 } // namespace
@@ -75,12 +87,17 @@ std::optional<QLineF> PixelLine(const QPoint& from, const QPoint& to) {
 }
 
 void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to) {
-    if (const std::optional<QLineF> line = PixelLine(from, to))
+    std::optional<QLineF> line = PixelLine(from, to);
+    if (line && CutToShapeClip(*line, ShapeClip(painter)))
         painter.drawLine(*line);
 }
 
+TPixelLineBatch::TPixelLineBatch(QPainter& painter)
+    : painter_(painter), shapeClip_(ShapeClip(painter)) {}
+
 void TPixelLineBatch::Add(const QPoint& from, const QPoint& to) {
-    if (const std::optional<QLineF> line = PixelLine(from, to))
+    std::optional<QLineF> line = PixelLine(from, to);
+    if (line && CutToShapeClip(*line, shapeClip_))
         lines_.push_back(*line);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QLineF>
 #include <QPoint>
+#include <QRectF>
 
 #include <optional>
 #include <vector>
@@ -29,7 +30,7 @@ void DrawPixelLine(QPainter& painter, const QPoint& from, const QPoint& to);
 // antialiasing only, where the order of the lines within a batch cannot show.
 class TPixelLineBatch {
   public:
-    explicit TPixelLineBatch(QPainter& painter) : painter_(painter) {}
+    explicit TPixelLineBatch(QPainter& painter);
     ~TPixelLineBatch() { Flush(); }
     TPixelLineBatch(const TPixelLineBatch&) = delete;
     TPixelLineBatch& operator=(const TPixelLineBatch&) = delete;
@@ -40,5 +41,6 @@ class TPixelLineBatch {
 
   private:
     QPainter& painter_;
+    std::optional<QRectF> shapeClip_;
     std::vector<QLineF> lines_;
 };

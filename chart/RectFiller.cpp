@@ -1,5 +1,7 @@
 #include "chart/RectFiller.h"
 
+#include "chart/ShapeClip.h"
+
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -31,8 +33,10 @@ QImage* DirectImage(QPainter& painter) {
 
 TRectFiller::TRectFiller(QPainter& painter) : painter_(painter) {
     QImage* image = DirectImage(painter);
-    if (!image)
+    if (!image) {
+        shapeClip_ = ShapeClip(painter);
         return;
+    }
     clip_ = image->rect();
     if (painter.hasClipping()) {
         const QRegion region = painter.clipRegion();
@@ -46,7 +50,7 @@ TRectFiller::TRectFiller(QPainter& painter) : painter_(painter) {
 
 void TRectFiller::Fill(const QRect& rect, const QColor& color) {
     if (!bits_ || !rect.isValid() || color.alpha() != 255) {
-        painter_.fillRect(rect, color);
+        FillWithPainter(rect, color);
         return;
     }
     // An opaque colour is the same word premultiplied or not.
@@ -61,10 +65,21 @@ void TRectFiller::Fill(const QRect& rect, TColor color) {
         lastPixel_ = lastQColor_.rgba();
     }
     if (!bits_ || !rect.isValid() || !lastOpaque_) {
-        painter_.fillRect(rect, lastQColor_);
+        FillWithPainter(rect, lastQColor_);
         return;
     }
     FillPixels(rect, lastPixel_);
+}
+
+void TRectFiller::FillWithPainter(const QRect& rect, const QColor& color) {
+    if (!shapeClip_) {
+        painter_.fillRect(rect, color);
+        return;
+    }
+    // A clip given as whole pixels has whole-pixel edges.
+    const QRect inside = rect.intersected(shapeClip_->toAlignedRect());
+    if (!inside.isEmpty())
+        painter_.fillRect(inside, color);
 }
 
 void TRectFiller::FillPixels(const QRect& rect, QRgb pixel) {

@@ -1,5 +1,6 @@
 #include "chart/TextCache.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 TTextCache::TTextCache(const QFont& font)
@@ -35,11 +36,18 @@ bool WholePixelScale(const QPainter& painter) {
            t.dy() == qreal(int(t.dy()));
 }
 
+// Whether the painter rasterises (a window, an image) rather than records shapes and
+// text (SVG, PDF): only there a laid-out text is worth keeping.
+bool Rasterises(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster;
+}
+
 } // namespace
 
 void TTextCache::Draw(QPainter& painter, const QPoint& baseline, const QString& text) {
     painter.setFont(font_);
-    if (!WholePixelScale(painter)) {
+    if (!Rasterises(painter) || !WholePixelScale(painter)) {
         painter.drawText(baseline, text);
         return;
     }

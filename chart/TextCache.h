@@ -13,7 +13,7 @@ class QPainter;
 // the labels and the title are the same texts drawing after drawing, and shaping them
 // anew for every measurement and every drawing was a large part of a chart's time.
 // What is drawn is what QPainter::drawText draws at the same baseline; under a scale
-// that is not a whole number, drawText itself draws.
+// that is not a whole number, and on a vector device (SVG, PDF), drawText itself draws.
 class TTextCache {
   public:
     explicit TTextCache(const QFont& font);

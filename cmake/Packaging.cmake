@@ -102,7 +102,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps derives the libraries the executable links: the C and C++
-# runtimes and the Qt 6 core, gui and widgets libraries. What it cannot see is
+# runtimes and the Qt 6 core, gui, widgets and svg libraries. What it cannot see is
 # named here: the platform plugins without which Qt opens no window, and the
 # fonts that keep the fixed layouts and the chart labels at their designed widths.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

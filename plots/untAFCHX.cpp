@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "plots/AxisRange.h"
 #include "plots/ChartPlotTarget.h"
+#include "plots/ExportActions.h"
 #include "plots/LabChart.h"
 #include "plots/NyquistRun.h"
 
@@ -51,6 +52,8 @@ TfrmAFCHX::TfrmAFCHX() : TLabForm(QStringLiteral("АФЧХ"), QSize(642, 446), P
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("R"), 428, 428);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
+                                {QStringLiteral("ω"), QStringLiteral("R"), QStringLiteral("I")});
 }
 
 void TfrmAFCHX::ResetAxes() {
@@ -61,6 +64,7 @@ void TfrmAFCHX::ResetAxes() {
 }
 
 void TfrmAFCHX::lblRunClick() {
+    const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this);

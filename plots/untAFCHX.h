@@ -1,9 +1,11 @@
 #pragma once
 
 #include "input/LabForm.h"
+#include "plots/LabSamples.h"
 
 class QLabel;
 class TChart;
+class TExportActions;
 class TLineSeries;
 class TPointSeries;
 
@@ -23,6 +25,15 @@ class TfrmAFCHX : public TLabForm {
     TLineSeries* Series3 = nullptr;  // vertical coordinate axis
     QLabel* Label2 = nullptr;        // "I"
     QLabel* Label3 = nullptr;        // "R"
+
+    // Copying and saving the picture and the points (context menu and shortcuts).
+    TExportActions* Export = nullptr;
+
+    // The samples of the last run in sampling order; empty before the first run.
+    const TLabSamples& Samples() const { return samples_; }
+
+  private:
+    TLabSamples samples_;
 };
 
 // The window while it exists; null before its first opening and after each closing.

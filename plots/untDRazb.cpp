@@ -5,6 +5,7 @@
 #include "plots/ChartPlotTarget.h"
 #include "plots/DPartitionRun.h"
 #include "plots/EquationPicture.h"
+#include "plots/ExportActions.h"
 #include "plots/LabChart.h"
 
 TfrmDRazb* frmDRazb = nullptr;
@@ -44,6 +45,8 @@ TfrmDRazb::TfrmDRazb() : TLabForm(QStringLiteral("Д-разбиение"), QSize
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("P"), 428, 428);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
+                                {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")});
 }
 
 void TfrmDRazb::ResetAxes() {
@@ -54,6 +57,7 @@ void TfrmDRazb::ResetAxes() {
 }
 
 void TfrmDRazb::lblRunClick() {
+    const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this);

@@ -4,6 +4,7 @@
 #include "plots/AxisRange.h"
 #include "plots/ChartPlotTarget.h"
 #include "plots/EquationPicture.h"
+#include "plots/ExportActions.h"
 #include "plots/HodographRun.h"
 #include "plots/LabChart.h"
 
@@ -43,6 +44,8 @@ TfrmGodograf::TfrmGodograf()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("P"), 430, 425);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
+                                {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")});
 }
 
 void TfrmGodograf::ResetAxes() {
@@ -53,6 +56,7 @@ void TfrmGodograf::ResetAxes() {
 }
 
 void TfrmGodograf::lblRunClick() {
+    const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this);

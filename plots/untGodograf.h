@@ -1,10 +1,12 @@
 #pragma once
 
 #include "input/LabForm.h"
+#include "plots/LabSamples.h"
 
 class QLabel;
 class TChart;
 class TEquationPicture;
+class TExportActions;
 class TLineSeries;
 
 // The Mikhailov hodograph lab: the stability test, then D(jω) for ω from 0 to 13
@@ -24,6 +26,15 @@ class TfrmGodograf : public TLabForm {
     TLineSeries* Series4 = nullptr; // vertical coordinate axis
     QLabel* Label2 = nullptr;       // "jQ"
     QLabel* Label3 = nullptr;       // "P"
+
+    // Copying and saving the picture and the points (context menu and shortcuts).
+    TExportActions* Export = nullptr;
+
+    // The samples of the last run in sampling order; empty before the first run.
+    const TLabSamples& Samples() const { return samples_; }
+
+  private:
+    TLabSamples samples_;
 };
 
 // The window while it exists; null before its first opening and after each closing.

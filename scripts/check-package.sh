@@ -31,7 +31,7 @@ if lintian --display-info --fail-on error,warning "$deb"; then pass "lintian"; e
 # Dependencies: the Qt runtime, the platform plugins and the fonts.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
   if grep -Eq "(^|, )$package( |,|$)" <<<"$depends"; then pass "depends on $package"; else fail "no dependency on $package"; fi
 done
 

@@ -3,7 +3,7 @@
 # apt only for those that are missing, so that a second run costs seconds.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-liberation)
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev fonts-liberation)
 packages+=("$@")
 
 missing=()

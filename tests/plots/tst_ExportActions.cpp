@@ -1,0 +1,405 @@
+// Copying and saving a plotting window's picture and points, driven as a student
+// drives it: shortcuts pressed in a coefficient field, the chart's context menu, the
+// real save dialog answered by typing a file name.
+
+#include "chart/Chart.h"
+#include "input/Regional.h"
+#include "plots/ExportActions.h"
+#include "plots/SaveFileDialog.h"
+#include "plots/SaveToFile.h"
+#include "plots/untAFCHX.h"
+#include "plots/untDRazb.h"
+#include "plots/untGodograf.h"
+#include "tests/input/LabProbe.h"
+#include "tests/input/LabsTestMain.h"
+#include "tests/input/ModalBoxWatcher.h"
+#include "tests/plots/PlotWindowProbe.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <unistd.h>
+
+namespace {
+
+const QStringList kWorkedExample{"1", "3", "3", "1", "0", "0", "1"};
+
+template <class Body> void WithNyquist(Body body) {
+    bool done = false;
+    InsideNextLab([&](TLabForm* lab) {
+        auto* form = qobject_cast<TfrmAFCHX*>(lab);
+        QVERIFY(form);
+        // Window shortcuts act in the active window, as the user's keys do.
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        body(form);
+        done = true;
+    });
+    OpenAFCHX();
+    QVERIFY(done);
+}
+
+// Answers the next save dialog while it is shown: `answer` gets it and either types a
+// file name or closes it. Whatever happens, no dialog is left open.
+class SaveDialogAnswer : public QObject {
+  public:
+    explicit SaveDialogAnswer(std::function<void(QFileDialog*)> answer)
+        : answer_(std::move(answer)) {
+        timer_.setInterval(1);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != QLatin1String(kSaveFileDialogName))
+                return;
+            timer_.stop();
+            seen_ = true;
+            answer_(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        timer_.start();
+    }
+    bool Seen() const { return seen_; }
+
+  private:
+    std::function<void(QFileDialog*)> answer_;
+    QTimer timer_;
+    bool seen_ = false;
+};
+
+QLineEdit* FileNameField(QFileDialog* dialog) {
+    return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+// Types the whole path into the name field and presses Enter.
+void TypeFileName(QFileDialog* dialog, const QString& path) {
+    QLineEdit* field = FileNameField(dialog);
+    QVERIFY(field);
+    field->setText(path);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// The filter `steps` entries further down, chosen with the arrow key.
+void ChooseFilter(QFileDialog* dialog, int steps) {
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types);
+    for (int i = 0; i < steps; ++i)
+        QTest::keyClick(types, Qt::Key_Down);
+}
+
+void PressInField(QLineEdit* field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    // Also after a dialog: the lab window is the active one again.
+    QVERIFY(QTest::qWaitForWindowActive(field->window()));
+    field->setFocus();
+    QTest::keyClick(field, key, modifiers);
+}
+
+// Elements by name in an SVG file.
+QMap<QString, int> SvgElements(const QString& path, QStringList* texts) {
+    QFile file(path);
+    QMap<QString, int> counts;
+    if (!file.open(QIODevice::ReadOnly))
+        return counts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        ++counts[xml.name().toString()];
+        if (xml.name() == QLatin1String("text"))
+            *texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    }
+    return counts;
+}
+
+// The same pixels, whatever the formats and the pixel ratios the images carry (a PNG
+// read back has none).
+bool SamePixels(QImage a, QImage b) {
+    a.setDevicePixelRatio(1);
+    b.setDevicePixelRatio(1);
+    return !a.isNull() &&
+           a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage RenderedSvg(const QString& path, const QSize& size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(path);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+} // namespace
+
+class TestExportActions : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { SetRegionalSeparators(QChar(','), QStringLiteral("\u00A0")); }
+
+    // In every plotting window: the four actions with their keys in the chart's menu,
+    // the points ones disabled until a run gave samples.
+    void pointsActionsWaitForARun_data() {
+        QTest::addColumn<int>("lab");
+        QTest::newRow("hodograph") << 0;
+        QTest::newRow("nyquist") << 1;
+        QTest::newRow("d-partition") << 2;
+    }
+    void pointsActionsWaitForARun() {
+        QFETCH(int, lab);
+        bool done = false;
+        InsideNextLab([&](TLabForm* form) {
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            TExportActions* actions = form->findChild<TExportActions*>();
+            QVERIFY(actions);
+            QCOMPARE(actions->Menu->actions().size(), 5); // with one separator
+            QCOMPARE(actions->CopyPictureAction->shortcut(), QKeySequence("Ctrl+Shift+C"));
+            QCOMPARE(actions->SavePictureAction->shortcut(), QKeySequence("Ctrl+S"));
+            QCOMPARE(actions->CopyPointsAction->shortcut(), QKeySequence("Ctrl+Shift+T"));
+            QCOMPARE(actions->SavePointsAction->shortcut(), QKeySequence("Ctrl+Shift+S"));
+            QVERIFY(!actions->CopyPointsAction->isEnabled());
+            QVERIFY(!actions->SavePointsAction->isEnabled());
+
+            QApplication::clipboard()->setText(QStringLiteral("untouched"));
+            PressInField(form->edta1, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+            QCOMPARE(form->edta1->text(), QString());
+
+            TypeAndRun(form, lab == 1 ? kWorkedExample : QStringList{"1", "3", "3", "1"});
+            // Enabled exactly when the run left samples behind.
+            TLabSamples samples;
+            if (auto* f = qobject_cast<TfrmGodograf*>(form))
+                samples = f->Samples();
+            else if (auto* f = qobject_cast<TfrmAFCHX*>(form))
+                samples = f->Samples();
+            else if (auto* f = qobject_cast<TfrmDRazb*>(form))
+                samples = f->Samples();
+            QCOMPARE(actions->CopyPointsAction->isEnabled(), !samples.Empty());
+            QCOMPARE(actions->SavePointsAction->isEnabled(), !samples.Empty());
+            done = true;
+        });
+        if (lab == 0)
+            OpenGodograf();
+        else if (lab == 1)
+            OpenAFCHX();
+        else
+            OpenDRazb();
+        QVERIFY(done);
+    }
+
+    // The keys act from a coefficient field, whose filter discards most keys, and the
+    // field keeps behaving as before.
+    void shortcutsWorkFromACoefficientField() {
+        WithNyquist([](TfrmAFCHX* form) {
+            TypeAndRun(form, kWorkedExample);
+            QApplication::clipboard()->clear();
+            PressInField(form->edtb2, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            const QImage copied = QApplication::clipboard()->image();
+            const QImage screen = form->Chart->RenderToImage(form->Chart->devicePixelRatioF());
+            QVERIFY(SamePixels(copied, screen));
+            QCOMPARE(QApplication::focusWidget(), form->edtb2);
+            QCOMPARE(form->edtb2->text(), QStringLiteral("0"));
+            QTest::keyClicks(form->edtb2, "a.5");
+            QCOMPARE(form->edtb2->text(), QStringLiteral("0,5"));
+
+            if (form->Samples().Empty())
+                return; // the run keeps no samples: nothing to copy yet
+            PressInField(form->edta0, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+            const QStringList rows = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+            QCOMPARE(rows.size(), qsizetype(form->Samples().Size()) + 2); // header, last '\n'
+            QCOMPARE(rows[0], QStringLiteral("ω\tR\tI"));
+            QCOMPARE(rows[1], QStringLiteral("0\t1\t0")); // W(j0) = 1
+
+            QTemporaryDir folder;
+            QString suggested;
+            SaveDialogAnswer answer([&](QFileDialog* dialog) {
+                suggested = FileNameField(dialog)->text();
+                TypeFileName(dialog, folder.filePath(QStringLiteral("points")));
+            });
+            PressInField(form->edta0, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(suggested, QStringLiteral("АФЧХ.csv"));
+            QFile csv(folder.filePath(QStringLiteral("points.csv")));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), rows.size());
+            QCOMPARE(lines[0], QStringLiteral("ω;R;I"));
+            QCOMPARE(lines[1], QStringLiteral("0;1;0"));
+        });
+    }
+
+    // Ctrl+S: the name suggested from the lab, the filter changing the suffix, an SVG
+    // of shapes and texts, and the folder remembered for the next save.
+    void savePictureAsSvgPdfAndPng() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        ModalBoxWatcher boxes;
+        WithNyquist([&](TfrmAFCHX* form) {
+            TypeAndRun(form, kWorkedExample);
+            QString suggested;
+            SaveDialogAnswer svg([&](QFileDialog* dialog) {
+                suggested = FileNameField(dialog)->text();
+                ChooseFilter(dialog, 1);
+                QCOMPARE(FileNameField(dialog)->text(), QStringLiteral("АФЧХ.svg"));
+                TypeFileName(dialog, folder.filePath(QStringLiteral("АФЧХ.svg")));
+            });
+            PressInField(form->edta2, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(svg.Seen());
+            QCOMPARE(suggested, QStringLiteral("АФЧХ.png"));
+
+            QStringList texts;
+            const QMap<QString, int> elements =
+                SvgElements(folder.filePath(QStringLiteral("АФЧХ.svg")), &texts);
+            QVERIFY(texts.contains(QStringLiteral("АФЧХ Разомкнутой САУ")));
+            QVERIFY(texts.contains(QStringLiteral("R")));
+            QVERIFY(texts.contains(QStringLiteral("I")));
+            QVERIFY(texts.contains(QStringLiteral("-1"))); // an axis label
+            QCOMPARE(elements.value(QStringLiteral("image")), 0);
+            // The 5000 markers and the lines are shapes.
+            QVERIFY(elements.value(QStringLiteral("rect")) +
+                        elements.value(QStringLiteral("path")) >
+                    5000);
+            QVERIFY(elements.value(QStringLiteral("polyline")) > 0);
+            // Cut to the plotting rectangle as on the screen: the horizontal axis line
+            // (from -3 to 3) stops at the frame.
+            const int axisRow = PixelOf(form->Chart, 0, 0).y();
+            const QImage drawn =
+                RenderedSvg(folder.filePath(QStringLiteral("АФЧХ.svg")), form->Chart->size());
+            for (int x = form->Chart->PlotRect().right() + 2; x < drawn.width() - 2; ++x)
+                QVERIFY2(qGray(drawn.pixel(x, axisRow)) > 128, qPrintable(QString::number(x)));
+
+            // A name typed without a suffix gets the chosen filter's.
+            QString startFolder;
+            SaveDialogAnswer pdf([&](QFileDialog* dialog) {
+                startFolder = dialog->directory().absolutePath();
+                ChooseFilter(dialog, 2);
+                TypeFileName(dialog, folder.filePath(QStringLiteral("chart")));
+            });
+            PressInField(form->edta2, Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(startFolder, QDir(folder.path()).absolutePath());
+            QFile saved(folder.filePath(QStringLiteral("chart.pdf")));
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            const QByteArray bytes = saved.readAll();
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QVERIFY(bytes.contains("/FontFile")); // texts as text, with their font
+            QVERIFY(!bytes.contains("/Subtype /Image"));
+
+            SaveDialogAnswer png([&](QFileDialog* dialog) {
+                TypeFileName(dialog, folder.filePath(QStringLiteral("АФЧХ.png")));
+            });
+            PressInField(form->edta2, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(SamePixels(QImage(folder.filePath(QStringLiteral("АФЧХ.png"))),
+                               form->Chart->RenderToImage(form->Chart->devicePixelRatioF())));
+        });
+        QCOMPARE(boxes.Texts(), QStringList());
+    }
+
+    // A folder that vanished, or one that may not be written: a notice naming the file,
+    // nothing left behind, the window as it was.
+    void failedSaveLeavesNothing_data() {
+        QTest::addColumn<bool>("vanished");
+        QTest::newRow("vanished folder") << true;
+        QTest::newRow("read-only folder") << false;
+    }
+    void failedSaveLeavesNothing() {
+        QFETCH(bool, vanished);
+        if (!vanished && RunningAsRoot())
+            QSKIP("root writes into read-only folders");
+        QTemporaryDir parent;
+        QVERIFY(parent.isValid());
+        const QString folder = parent.filePath(QStringLiteral("отчёт <b>1"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/АФЧХ.svg");
+        ModalBoxWatcher boxes;
+        WithNyquist([&](TfrmAFCHX* form) {
+            TypeAndRun(form, kWorkedExample);
+            const QImage before = form->Chart->RenderToImage();
+            SaveDialogAnswer answer([&](QFileDialog* dialog) {
+                if (vanished)
+                    QDir(folder).removeRecursively();
+                else
+                    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+                TypeFileName(dialog, path);
+            });
+            PressInField(form->edta0, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(answer.Seen());
+            QCOMPARE(boxes.Seen().size(), 1);
+            const SeenBox& box = boxes.Seen().first();
+            QVERIFY(box.notice);
+            QVERIFY2(box.text.contains(path), qPrintable(box.text));
+            QVERIFY(box.text.startsWith(QStringLiteral("Не удалось сохранить файл")));
+            QVERIFY(FrameMatches(form, before));
+        });
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QCOMPARE(
+            QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            vanished ? QStringList() : QStringList{QStringLiteral("отчёт <b>1")});
+        if (!vanished)
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList());
+    }
+
+    // A write that breaks off half-way (a full disk): the half-written temporary file
+    // goes, an older file of that name stays as it was.
+    void brokenWriteKeepsTheOldFile() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("points.csv"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ModalBoxWatcher boxes;
+        const bool saved = SaveToFile(path, [](QIODevice& file) {
+            file.write("half of it");
+            return false;
+        });
+        QVERIFY(!saved);
+        QCOMPARE(boxes.Seen().size(), 1);
+        QVERIFY(boxes.Seen().first().text.contains(path));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("points.csv")});
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
+    // A right click on the chart offers the actions; the menu's first entry copies.
+    void contextMenuCopiesThePicture() {
+        WithNyquist([](TfrmAFCHX* form) {
+            TExportActions* actions = form->Export;
+            const QPoint at = form->Chart->mapToGlobal(QPoint(200, 200));
+            emit form->Chart->ContextMenuRequested(at);
+            QVERIFY(actions->Menu->isVisible());
+            QStringList texts;
+            for (QAction* action : actions->Menu->actions())
+                texts << action->text();
+            QCOMPARE(texts, (QStringList{"Копировать изображение", "Сохранить изображение…", "",
+                                         "Копировать точки", "Сохранить точки…"}));
+            QApplication::clipboard()->clear();
+            QTest::keyClick(actions->Menu, Qt::Key_Down);
+            QTest::keyClick(actions->Menu, Qt::Key_Return);
+            QVERIFY(!actions->Menu->isVisible());
+            QVERIFY(SamePixels(QApplication::clipboard()->image(),
+                               form->Chart->RenderToImage(form->Chart->devicePixelRatioF())));
+        });
+    }
+
+  private:
+    static bool FrameMatches(TfrmAFCHX* form, const QImage& before) {
+        return form->isVisible() && form->Chart->RenderToImage() == before;
+    }
+};
+
+LABS_TEST_MAIN(TestExportActions)
+#include "tst_ExportActions.moc"
