@@ -5,6 +5,8 @@
 #include "plots/ChartPlotTarget.h"
 #include "plots/LabChart.h"
 #include "plots/NyquistRun.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmAFCHX* frmAFCHX = nullptr;
 
@@ -35,8 +37,9 @@ TPointSeries* AddResponseSeries(TChart* chart) {
     return series;
 }
 
-ChartPlotTarget TargetOf(TfrmAFCHX& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series2, form.Series3});
+ChartPlotTarget TargetOf(TfrmAFCHX& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series2, form.Series3},
+                           samples);
 }
 } // namespace
 
@@ -51,6 +54,12 @@ TfrmAFCHX::TfrmAFCHX() : TLabForm(QStringLiteral("АФЧХ"), QSize(642, 446), P
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("R"), 428, 428);
     Label3->setObjectName(QStringLiteral("Label3"));
+    auto readout = std::make_unique<TSampleReadout>(samples_, NyquistReadoutText);
+    // The critical point is drawn once a run has sampled the whole response: then
+    // the series holds one point more than the record.
+    readout->SetMark(-1, 0, CriticalPointReadoutText(),
+                     [this] { return Series1->PointCount() > int(samples_.Size()); });
+    Chart->SetReadoutSource(std::move(readout));
 }
 
 void TfrmAFCHX::ResetAxes() {
@@ -63,7 +72,7 @@ void TfrmAFCHX::ResetAxes() {
 void TfrmAFCHX::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunNyquist(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

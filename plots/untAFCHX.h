@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/LabForm.h"
+#include "plots/LabSamples.h"
 
 class QLabel;
 class TChart;
@@ -16,6 +17,8 @@ class TfrmAFCHX : public TLabForm {
     void lblRunClick() override;
     // Both axes to 0..0 on the chart of the window held by frmAFCHX.
     void ResetAxes();
+    // The samples of the latest run in the order computed, with their frequencies.
+    const TLabSamples& Samples() const { return samples_; }
 
     TChart* Chart = nullptr;
     TPointSeries* Series1 = nullptr; // the response and the critical point
@@ -23,6 +26,9 @@ class TfrmAFCHX : public TLabForm {
     TLineSeries* Series3 = nullptr;  // vertical coordinate axis
     QLabel* Label2 = nullptr;        // "I"
     QLabel* Label3 = nullptr;        // "R"
+
+  private:
+    TLabSamples samples_;
 };
 
 // The window while it exists; null before its first opening and after each closing.

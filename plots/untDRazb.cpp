@@ -6,6 +6,8 @@
 #include "plots/DPartitionRun.h"
 #include "plots/EquationPicture.h"
 #include "plots/LabChart.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmDRazb* frmDRazb = nullptr;
 
@@ -22,8 +24,9 @@ LabPanelLayout PanelLayout() {
     return layout;
 }
 
-ChartPlotTarget TargetOf(TfrmDRazb& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, form.Series2, form.Series3, form.Series4});
+ChartPlotTarget TargetOf(TfrmDRazb& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, form.Series2, form.Series3, form.Series4},
+                           samples);
 }
 } // namespace
 
@@ -44,6 +47,7 @@ TfrmDRazb::TfrmDRazb() : TLabForm(QStringLiteral("Д-разбиение"), QSize
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("P"), 428, 428);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Chart->SetReadoutSource(std::make_unique<TSampleReadout>(samples_, DPartitionReadoutText));
 }
 
 void TfrmDRazb::ResetAxes() {
@@ -56,7 +60,7 @@ void TfrmDRazb::ResetAxes() {
 void TfrmDRazb::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunDPartition(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

@@ -6,6 +6,8 @@
 #include "plots/EquationPicture.h"
 #include "plots/HodographRun.h"
 #include "plots/LabChart.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmGodograf* frmGodograf = nullptr;
 
@@ -22,8 +24,9 @@ LabPanelLayout PanelLayout() {
     return layout;
 }
 
-ChartPlotTarget TargetOf(TfrmGodograf& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series3, form.Series4});
+ChartPlotTarget TargetOf(TfrmGodograf& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series3, form.Series4},
+                           samples);
 }
 } // namespace
 
@@ -43,6 +46,7 @@ TfrmGodograf::TfrmGodograf()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = Chart->AddCaption(QStringLiteral("P"), 430, 425);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Chart->SetReadoutSource(std::make_unique<TSampleReadout>(samples_, HodographReadoutText));
 }
 
 void TfrmGodograf::ResetAxes() {
@@ -55,7 +59,7 @@ void TfrmGodograf::ResetAxes() {
 void TfrmGodograf::lblRunClick() {
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunHodograph(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/LabForm.h"
+#include "plots/LabSamples.h"
 
 class QLabel;
 class TChart;
@@ -16,6 +17,8 @@ class TfrmGodograf : public TLabForm {
     void lblRunClick() override;
     // Both axes to 0..0 on the chart of the window held by frmGodograf.
     void ResetAxes();
+    // The samples of the latest run in the order computed, with their frequencies.
+    const TLabSamples& Samples() const { return samples_; }
 
     TEquationPicture* Image1 = nullptr;
     TChart* Chart = nullptr;
@@ -24,6 +27,9 @@ class TfrmGodograf : public TLabForm {
     TLineSeries* Series4 = nullptr; // vertical coordinate axis
     QLabel* Label2 = nullptr;       // "jQ"
     QLabel* Label3 = nullptr;       // "P"
+
+  private:
+    TLabSamples samples_;
 };
 
 // The window while it exists; null before its first opening and after each closing.
