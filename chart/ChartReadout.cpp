@@ -2,6 +2,8 @@
 
 #include "chart/ChartAxis.h"
 
+#include <algorithm>
+
 namespace {
 
 bool InRange(double value, const TChartAxis& axis) {
@@ -28,6 +30,20 @@ void TChartReadout::Place(const TChartAxis& horizontal, const TChartAxis& vertic
             placed_.push_back({horizontal.ValueToPixel(point.X), vertical.ValueToPixel(point.Y),
                                point.Order, int(i)});
     }
+    // By column, then row, so that a lookup visits only the pixels within reach; of the
+    // points on one pixel only the one that wins its ties can ever be read (the Nyquist
+    // response puts hundreds on the pixels about the origin).
+    std::sort(placed_.begin(), placed_.end(), [](const TPlaced& a, const TPlaced& b) {
+        if (a.X != b.X)
+            return a.X < b.X;
+        if (a.Y != b.Y)
+            return a.Y < b.Y;
+        return a.Order != b.Order ? a.Order < b.Order : a.Index < b.Index;
+    });
+    placed_.erase(
+        std::unique(placed_.begin(), placed_.end(),
+                    [](const TPlaced& a, const TPlaced& b) { return a.X == b.X && a.Y == b.Y; }),
+        placed_.end());
     placedValid_ = true;
 }
 
@@ -36,21 +52,28 @@ TReadoutHit TChartReadout::Nearest(const QPoint& pointer, const TChartAxis& hori
     if (!placedValid_)
         Place(horizontal, vertical);
     // Squared distances in whole pixels: equal distances are real ties, decided by
-    // the order; a plain scan over a few thousand points costs a few microseconds.
+    // the order, then by the earlier point.
     const TPlaced* best = nullptr;
     int bestDistance = 0;
-    for (const TPlaced& p : placed_) {
-        const int dx = p.X - pointer.x();
-        const int dy = p.Y - pointer.y();
-        if (dx > Reach || dx < -Reach || dy > Reach || dy < -Reach)
-            continue;
-        const int distance = dx * dx + dy * dy;
-        if (distance > Reach * Reach)
-            continue;
-        if (!best || distance < bestDistance ||
-            (distance == bestDistance && p.Order < best->Order)) {
-            best = &p;
-            bestDistance = distance;
+    for (int dx = -Reach; dx <= Reach; ++dx) {
+        const int x = pointer.x() + dx;
+        int dyMax = 0;
+        while ((dyMax + 1) * (dyMax + 1) + dx * dx <= Reach * Reach)
+            ++dyMax;
+        const auto from =
+            std::lower_bound(placed_.begin(), placed_.end(), QPoint(x, pointer.y() - dyMax),
+                             [](const TPlaced& p, const QPoint& at) {
+                                 return p.X != at.x() ? p.X < at.x() : p.Y < at.y();
+                             });
+        for (auto p = from; p != placed_.end() && p->X == x && p->Y <= pointer.y() + dyMax; ++p) {
+            const int dy = p->Y - pointer.y();
+            const int distance = dx * dx + dy * dy;
+            if (!best || distance < bestDistance ||
+                (distance == bestDistance &&
+                 (p->Order < best->Order || (p->Order == best->Order && p->Index < best->Index)))) {
+                best = &*p;
+                bestDistance = distance;
+            }
         }
     }
     if (!best)
