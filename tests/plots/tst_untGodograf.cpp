@@ -153,6 +153,13 @@ class TestGodograf : public QObject {
             QCOMPARE(chart->RenderToImage(), picture);
             QCOMPARE(chart->DrawCount(), draws);
 
+            // Away and straight back: the tip the toolkit was about to hide stays.
+            QTest::mouseMove(chart, near + QPoint(30, 0));
+            QTest::mouseMove(chart, near);
+            QTest::qWait(500);
+            QVERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), expected);
+
             // Away from the curve, and out of the plot: nothing.
             QTest::mouseMove(chart, near + QPoint(30, 0));
             QCOMPARE(chart->ReadoutIndex(), -1);
