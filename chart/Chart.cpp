@@ -1,9 +1,12 @@
 #include "chart/Chart.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cfenv>
 
@@ -24,15 +27,35 @@ class FloatEnvironmentGuard {
 
 constexpr int WheelNotch = 120;
 
+// The ring around the point being read, and the area it repaints.
+constexpr qreal RingRadius = 4.5;
+QRect RingArea(const QPoint& pixel) {
+    return QRect(pixel - QPoint(7, 7), QSize(16, 16));
+}
+
+// The tooltip is placed from the point, not from the pointer: the toolkit puts it
+// below and right of the spot it is given, and from the point it never covers the
+// point or its ring, wherever within reach the pointer rests.
+const QPoint TipOffset(6, -6);
+// The toolkit hides a tooltip 300 ms after it is asked to; a tip shown again with
+// the same text in that time is not shown anew and would then vanish.
+constexpr int TipHideDelay = 350;
+
 } // namespace
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent), scene_(this), zoom_(scene_.BottomAxis(), scene_.LeftAxis()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button feed the readout.
+    setMouseTracking(true);
+    // The platform would ask for a context menu on the right press (X11), which
+    // starts a pan here; the chart asks on the release instead (ContextMenuRequested).
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 TChart::~TChart() {
     destroying_ = true;
+    HideReadout();
     scene_.ClearSeries();
 }
 
@@ -68,6 +91,9 @@ QLabel* TChart::AddCaption(const QString& text, int x, int y) {
 }
 
 void TChart::Invalidate() {
+    // What the readout shows may no longer be drawn where it was, or at all.
+    if (readout_.Found())
+        HideReadout();
     stale_ = true;
     if (updateRequested_)
         return;
@@ -95,6 +121,8 @@ void TChart::DrawInto(QImage& image, qreal devicePixelRatio) {
     }
     QPainter painter(&image);
     scene_.Draw(painter, QRect(QPoint(0, 0), size()), colors);
+    // The axes are laid out afresh: the readout places its points again.
+    readoutLookup_.Invalidate();
 }
 
 QImage TChart::RenderToImage(qreal devicePixelRatio) {
@@ -134,6 +162,8 @@ void TChart::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), image_);
     if (zoom_.ZoomActive())
         DrawZoomRectangle(painter);
+    if (readout_.Found())
+        DrawReadoutRing(painter);
 }
 
 void TChart::DrawZoomRectangle(QPainter& painter) const {
@@ -170,6 +200,10 @@ bool TChart::HitsChart(const QPoint& point) const {
 
 void TChart::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
+    HideReadout();
+    // A right press alone may become a click; any other press ends that.
+    rightClickPending_ = event->button() == Qt::RightButton && event->buttons() == Qt::RightButton;
+    rightPressPos_ = point;
     if (event->modifiers() != Qt::NoModifier || zoom_.ZoomActive() || zoom_.PanActive() ||
         !HitsChart(point))
         return;
@@ -187,25 +221,36 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
         zoom_.MoveZoom(point);
         update(); // the rectangle only: the image is not stale
     } else if (zoom_.PanActive()) {
-        zoom_.MovePan(point, scene_.PlotRect());
+        if (zoom_.MovePan(point, scene_.PlotRect()))
+            rightClickPending_ = false; // the picture moved: a drag, not a click
     }
+    if (rightClickPending_ &&
+        (point - rightPressPos_).manhattanLength() >= QApplication::startDragDistance())
+        rightClickPending_ = false;
+    if (event->buttons() == Qt::NoButton)
+        ShowReadout(point);
+    else
+        HideReadout();
 }
 
 void TChart::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
+    const bool rightClick = event->button() == Qt::RightButton && rightClickPending_;
+    rightClickPending_ = false;
     if (zoom_.PanActive()) {
         zoom_.EndPan();
-        return;
-    }
-    if (event->button() == Qt::LeftButton && zoom_.ZoomActive()) {
+    } else if (event->button() == Qt::LeftButton && zoom_.ZoomActive()) {
         if (zoom_.FinishZoom(point) != TChartZoom::zrNone)
             Invalidate();
         else
             update(); // erase the rectangle
     }
+    if (rightClick)
+        emit ContextMenuRequested(event->globalPosition().toPoint());
 }
 
 void TChart::wheelEvent(QWheelEvent* event) {
+    HideReadout();
     // A notch towards the user (negative delta) moves the vertical axis up.
     wheelRemainder_ -= event->angleDelta().y();
     const int notches = wheelRemainder_ / WheelNotch;
@@ -224,4 +269,69 @@ void TChart::changeEvent(QEvent* event) {
 void TChart::resizeEvent(QResizeEvent* event) {
     Invalidate();
     QWidget::resizeEvent(event);
+}
+
+void TChart::leaveEvent(QEvent* event) {
+    HideReadout();
+    QWidget::leaveEvent(event);
+}
+
+void TChart::hideEvent(QHideEvent* event) {
+    HideReadout();
+    QWidget::hideEvent(event);
+}
+
+void TChart::SetReadoutSource(std::unique_ptr<TReadoutSource> source) {
+    HideReadout();
+    readoutLookup_.SetSource(std::move(source));
+}
+
+void TChart::ShowReadout(const QPoint& pointer) {
+    const FloatEnvironmentGuard guard; // the texts' arithmetic leaves no flags behind
+    // Only over the plotting rectangle, and only over the picture on the screen: a
+    // picture still to be drawn may put its points elsewhere.
+    if (!readoutLookup_.HasSource() || stale_ || !scene_.PlotRect().contains(pointer)) {
+        HideReadout();
+        return;
+    }
+    const TReadoutHit hit = readoutLookup_.Nearest(pointer, scene_.BottomAxis(), scene_.LeftAxis());
+    if (!hit.Found()) {
+        HideReadout();
+        return;
+    }
+    const QString text = readoutLookup_.Text(hit.Index);
+    const bool tipShown = QToolTip::isVisible() && QToolTip::text() == text;
+    if (hit.Index == readout_.Index && tipShown)
+        return;
+    if (readout_.Found())
+        update(RingArea(readout_.Pixel));
+    const bool wasHidden = !readout_.Found();
+    readout_ = hit;
+    update(RingArea(hit.Pixel));
+    QToolTip::showText(mapToGlobal(hit.Pixel + TipOffset), text, this);
+    if (wasHidden && tipShown) {
+        // The same text was just hidden and is only waiting to vanish: show it again
+        // once it has.
+        QTimer::singleShot(TipHideDelay, this, [this, index = hit.Index, text] {
+            if (readout_.Index == index && !QToolTip::isVisible())
+                QToolTip::showText(mapToGlobal(readout_.Pixel + TipOffset), text, this);
+        });
+    }
+}
+
+void TChart::HideReadout() {
+    if (!readout_.Found())
+        return;
+    update(RingArea(readout_.Pixel));
+    readout_ = {};
+    QToolTip::hideText();
+}
+
+void TChart::DrawReadoutRing(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(Qt::black), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(readout_.Pixel) + QPointF(0.5, 0.5), RingRadius, RingRadius);
+    painter.restore();
 }

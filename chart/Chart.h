@@ -4,6 +4,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartParent.h"
+#include "chart/ChartReadout.h"
 #include "chart/ChartScene.h"
 #include "chart/ChartZoom.h"
 #include "chart/LineSeries.h"
@@ -19,6 +20,11 @@
 // The chart control of the plotting windows: a lowered panel with a blue title,
 // a framed plotting rectangle, a bottom and a left value axis with manual ranges,
 // line and point series, and zoom and pan by mouse.
+//
+// With a readout source, the pointer resting over the plotting rectangle shows the
+// nearest drawn point's text in a tooltip and a ring around the point; both live
+// outside the chart's picture. A right click without pan motion asks for a context
+// menu (ContextMenuRequested); the chart has none of its own.
 //
 // Changes (points, ranges) only mark the picture stale and ask for a repaint; the
 // chart is drawn into an off-screen image once per batch of changes, when the
@@ -65,8 +71,14 @@ class TChart : public QWidget, public TChartParent {
 
     TChartZoom& Zoom() { return zoom_; }
 
+    // What the pointer reads (the chart owns it); null: no readout.
+    void SetReadoutSource(std::unique_ptr<TReadoutSource> source);
+    // The point being read (an index in the source's points), -1 while none is.
+    int ReadoutIndex() const { return readout_.Index; }
+
   signals:
-    // A right click without motion on the chart: where its context menu belongs.
+    // A right button press and release on the chart with no pan motion between:
+    // where the menu belongs, in global coordinates.
     void ContextMenuRequested(const QPoint& globalPos);
 
   protected:
@@ -75,6 +87,8 @@ class TChart : public QWidget, public TChartParent {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -84,6 +98,9 @@ class TChart : public QWidget, public TChartParent {
     void DrawCaptions(QPainter& painter);
     void DrawZoomRectangle(QPainter& painter) const;
     bool HitsChart(const QPoint& point) const;
+    void ShowReadout(const QPoint& pointer);
+    void HideReadout();
+    void DrawReadoutRing(QPainter& painter) const;
 
     TChartScene scene_;
     TChartZoom zoom_;
@@ -96,4 +113,11 @@ class TChart : public QWidget, public TChartParent {
     int drawCount_ = 0;
     int wheelRemainder_ = 0;
     QList<QLabel*> captions_;
+
+    TChartReadout readoutLookup_;
+    TReadoutHit readout_; // the point being read
+    // A right press that becomes a context menu request if it is released before
+    // the pan moves the picture.
+    bool rightClickPending_ = false;
+    QPoint rightPressPos_;
 };

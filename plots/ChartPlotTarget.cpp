@@ -2,11 +2,12 @@
 
 #include "chart/Chart.h"
 #include "input/ShowNotice.h"
+#include "plots/LabSamples.h"
 
 #include <stdexcept>
 
-ChartPlotTarget::ChartPlotTarget(TChart& chart, const SeriesRoles& roles)
-    : chart_(chart), roles_(roles) {}
+ChartPlotTarget::ChartPlotTarget(TChart& chart, const SeriesRoles& roles, TLabSamples* samples)
+    : chart_(chart), roles_(roles), samples_(samples) {}
 
 TChartSeries& ChartPlotTarget::Series(PlotSeries series) const {
     TChartSeries* found = nullptr;
@@ -36,10 +37,20 @@ TChartAxis& ChartPlotTarget::Axis(PlotAxis axis) const {
 
 void ChartPlotTarget::ClearPoints(PlotSeries series) {
     Series(series).ClearPoints();
+    if (samples_ && (series == PlotSeries::Curve || series == PlotSeries::MirrorCurve))
+        samples_->Clear();
 }
 
 void ChartPlotTarget::AddPoint(PlotSeries series, double x, double y, PlotColor colour) {
     Series(series).AddPoint(x, y, colour);
+}
+
+void ChartPlotTarget::AddSample(PlotSeries series, double omega, double x, double y,
+                                PlotColor colour) {
+    // After the point: a point the chart could not store is no sample either.
+    Series(series).AddPoint(x, y, colour);
+    if (samples_)
+        samples_->Add(omega, x, y);
 }
 
 double ChartPlotTarget::Minimum(PlotAxis axis) const {

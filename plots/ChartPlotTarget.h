@@ -5,10 +5,12 @@
 class TChart;
 class TChartAxis;
 class TChartSeries;
+class TLabSamples;
 
 // The plot target of a lab window: its chart, with the window's series by role.
 // Axis writes go through the chart's validating setters (AxisException when
-// refused); notices go to the program's notice box.
+// refused); notices go to the program's notice box; samples go to the window's
+// record as well (none is kept without one).
 class ChartPlotTarget : public PlotTarget {
   public:
     struct SeriesRoles {
@@ -18,10 +20,11 @@ class ChartPlotTarget : public PlotTarget {
         TChartSeries* verticalLine = nullptr;
     };
 
-    ChartPlotTarget(TChart& chart, const SeriesRoles& roles);
+    ChartPlotTarget(TChart& chart, const SeriesRoles& roles, TLabSamples* samples = nullptr);
 
     void ClearPoints(PlotSeries series) override;
     void AddPoint(PlotSeries series, double x, double y, PlotColor colour) override;
+    void AddSample(PlotSeries series, double omega, double x, double y, PlotColor colour) override;
     double Minimum(PlotAxis axis) const override;
     double Maximum(PlotAxis axis) const override;
     void SetMinimum(PlotAxis axis, double value) override;
@@ -34,4 +37,5 @@ class ChartPlotTarget : public PlotTarget {
 
     TChart& chart_;
     SeriesRoles roles_;
+    TLabSamples* samples_;
 };

@@ -53,6 +53,7 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
     double w = 0;
     double yprev = 0;
     while (w <= 10) {
+        const double omega = w; // the sample's frequency: w moves on before the points are added
         const double x = StoreDouble((static_cast<long double>(c.a1) * w) * w);
         const double y = StoreDouble(((static_cast<long double>(c.a0) * w) * w - c.a2) * w);
         peak.Take(y);
@@ -62,8 +63,8 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
         if (x < e.xmin)
             e.xmin = x;
         w = StoreDouble(w + 0.01L);
-        target.AddPoint(PlotSeries::Curve, x, y, clRed);
-        target.AddPoint(PlotSeries::MirrorCurve, x, -y, clRed);
+        target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
+        target.AddSample(PlotSeries::MirrorCurve, -omega, x, -y, clRed);
     }
     e.ypeak = peak.peak;
     return e;

@@ -49,6 +49,7 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
     double w = 0;
     double yprev = 0;
     while (w <= 13) {
+        const double omega = w; // the sample's frequency: w moves on before the point is added
         const double x = StoreDouble(c.a3 - (static_cast<long double>(c.a1) * w) * w);
         const double y = StoreDouble((c.a2 - (static_cast<long double>(c.a0) * w) * w) * w);
         if (yprev > 0 && y < 0)
@@ -59,7 +60,7 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
         if (y > e.ymax)
             e.ymax = y;
         w = StoreDouble(w + 0.1L);
-        target.AddPoint(PlotSeries::Curve, x, y, clRed);
+        target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
     }
     return e;
 }

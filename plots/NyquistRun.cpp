@@ -59,6 +59,7 @@ template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, Plo
     for (int sample = 0; w <= 10; ++sample) {
         if (sample % 256 == 255)
             StopOnPendingFault<Checks>();
+        const double omega = w; // the sample's frequency: w moves on before the point is added
         const long double re = c.a3 - (static_cast<long double>(c.a1) * w) * w;
         const long double im =
             static_cast<long double>(c.a2) * w - ((static_cast<long double>(c.a0) * w) * w) * w;
@@ -69,7 +70,7 @@ template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, Plo
         const double v = StoreDouble<Checks>(((re * c.b2) * w - p * im) / den);
         w = StoreDouble<Checks>(w + 0.002L);
         Track(e, u, v);
-        target.AddPoint(PlotSeries::Curve, u, v, clRed);
+        target.AddSample(PlotSeries::Curve, omega, u, v, clRed);
     }
     return e;
 }

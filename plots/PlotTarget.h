@@ -28,6 +28,11 @@ class PlotTarget {
 
     virtual void ClearPoints(PlotSeries series) = 0;
     virtual void AddPoint(PlotSeries series, double x, double y, PlotColor colour) = 0;
+    // A computed sample: the point (x, y) added as AddPoint adds it, and the sample
+    // with the frequency it was computed at kept in the window's record, in the
+    // order of the calls. Clearing the curve (or its mirror) clears the record.
+    virtual void AddSample(PlotSeries series, double omega, double x, double y,
+                           PlotColor colour) = 0;
 
     // The manual range of an axis. The setters validate against the other end as
     // it stands at the moment of the write and raise the chart's axis error when

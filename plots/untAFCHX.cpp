@@ -6,6 +6,8 @@
 #include "plots/ExportActions.h"
 #include "plots/LabChart.h"
 #include "plots/NyquistRun.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmAFCHX* frmAFCHX = nullptr;
 
@@ -36,8 +38,9 @@ TPointSeries* AddResponseSeries(TChart* chart) {
     return series;
 }
 
-ChartPlotTarget TargetOf(TfrmAFCHX& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series2, form.Series3});
+ChartPlotTarget TargetOf(TfrmAFCHX& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series2, form.Series3},
+                           samples);
 }
 } // namespace
 
@@ -54,6 +57,12 @@ TfrmAFCHX::TfrmAFCHX() : TLabForm(QStringLiteral("АФЧХ"), QSize(642, 446), P
     Label3->setObjectName(QStringLiteral("Label3"));
     Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
                                 {QStringLiteral("ω"), QStringLiteral("R"), QStringLiteral("I")});
+    auto readout = std::make_unique<TSampleReadout>(samples_, NyquistReadoutText);
+    // The critical point is drawn once a run has sampled the whole response: then
+    // the series holds one point more than the record.
+    readout->SetMark(-1, 0, CriticalPointReadoutText(),
+                     [this] { return Series1->PointCount() > int(samples_.Size()); });
+    Chart->SetReadoutSource(std::move(readout));
 }
 
 void TfrmAFCHX::ResetAxes() {
@@ -67,7 +76,7 @@ void TfrmAFCHX::lblRunClick() {
     const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunNyquist(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

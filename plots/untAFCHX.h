@@ -18,6 +18,8 @@ class TfrmAFCHX : public TLabForm {
     void lblRunClick() override;
     // Both axes to 0..0 on the chart of the window held by frmAFCHX.
     void ResetAxes();
+    // The samples of the latest run in the order computed, with their frequencies.
+    const TLabSamples& Samples() const { return samples_; }
 
     TChart* Chart = nullptr;
     TPointSeries* Series1 = nullptr; // the response and the critical point
@@ -28,9 +30,6 @@ class TfrmAFCHX : public TLabForm {
 
     // Copying and saving the picture and the points (context menu and shortcuts).
     TExportActions* Export = nullptr;
-
-    // The samples of the last run in sampling order; empty before the first run.
-    const TLabSamples& Samples() const { return samples_; }
 
   private:
     TLabSamples samples_;

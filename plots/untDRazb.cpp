@@ -7,6 +7,8 @@
 #include "plots/EquationPicture.h"
 #include "plots/ExportActions.h"
 #include "plots/LabChart.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmDRazb* frmDRazb = nullptr;
 
@@ -23,8 +25,9 @@ LabPanelLayout PanelLayout() {
     return layout;
 }
 
-ChartPlotTarget TargetOf(TfrmDRazb& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, form.Series2, form.Series3, form.Series4});
+ChartPlotTarget TargetOf(TfrmDRazb& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, form.Series2, form.Series3, form.Series4},
+                           samples);
 }
 } // namespace
 
@@ -47,6 +50,7 @@ TfrmDRazb::TfrmDRazb() : TLabForm(QStringLiteral("Д-разбиение"), QSize
     Label3->setObjectName(QStringLiteral("Label3"));
     Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
                                 {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")});
+    Chart->SetReadoutSource(std::make_unique<TSampleReadout>(samples_, DPartitionReadoutText));
 }
 
 void TfrmDRazb::ResetAxes() {
@@ -60,7 +64,7 @@ void TfrmDRazb::lblRunClick() {
     const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunDPartition(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

@@ -7,6 +7,8 @@
 #include "plots/ExportActions.h"
 #include "plots/HodographRun.h"
 #include "plots/LabChart.h"
+#include "plots/ReadoutText.h"
+#include "plots/SampleReadout.h"
 
 TfrmGodograf* frmGodograf = nullptr;
 
@@ -23,8 +25,9 @@ LabPanelLayout PanelLayout() {
     return layout;
 }
 
-ChartPlotTarget TargetOf(TfrmGodograf& form) {
-    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series3, form.Series4});
+ChartPlotTarget TargetOf(TfrmGodograf& form, TLabSamples* samples = nullptr) {
+    return ChartPlotTarget(*form.Chart, {form.Series1, nullptr, form.Series3, form.Series4},
+                           samples);
 }
 } // namespace
 
@@ -46,6 +49,7 @@ TfrmGodograf::TfrmGodograf()
     Label3->setObjectName(QStringLiteral("Label3"));
     Export = new TExportActions(this, Chart, [this]() -> const TLabSamples& { return samples_; },
                                 {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")});
+    Chart->SetReadoutSource(std::make_unique<TSampleReadout>(samples_, HodographReadoutText));
 }
 
 void TfrmGodograf::ResetAxes() {
@@ -59,7 +63,7 @@ void TfrmGodograf::lblRunClick() {
     const TExportRefresh refresh(Export);
     if (!CheckFieldsFilled())
         return;
-    ChartPlotTarget chart = TargetOf(*this);
+    ChartPlotTarget chart = TargetOf(*this, &samples_);
     RunHodograph(FieldTexts(*this), chart, [this] { ResetAxes(); });
 }
 

@@ -18,6 +18,8 @@ class TfrmGodograf : public TLabForm {
     void lblRunClick() override;
     // Both axes to 0..0 on the chart of the window held by frmGodograf.
     void ResetAxes();
+    // The samples of the latest run in the order computed, with their frequencies.
+    const TLabSamples& Samples() const { return samples_; }
 
     TEquationPicture* Image1 = nullptr;
     TChart* Chart = nullptr;
@@ -29,9 +31,6 @@ class TfrmGodograf : public TLabForm {
 
     // Copying and saving the picture and the points (context menu and shortcuts).
     TExportActions* Export = nullptr;
-
-    // The samples of the last run in sampling order; empty before the first run.
-    const TLabSamples& Samples() const { return samples_; }
 
   private:
     TLabSamples samples_;

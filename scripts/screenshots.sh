@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes a screenshot of each of the five windows from the running program under
 # Xvfb: the lab selector, then every lab with its worked example typed in and run
-# the way a student would (keyboard only, driven by xdotool).
+# the way a student would (keyboard only, driven by xdotool), and one of the
+# readout under the pointer on the Nyquist diagram.
 #
 #   BUILD=build      build directory whose Labs is used (built if missing)
 #   LABS=path        the executable to run instead (e.g. an installed one)
@@ -129,6 +130,49 @@ selector=$(wait_window "Теория управления")
 xdotool windowfocus --sync "$selector" 2>/dev/null || true
 shoot "$selector" selector
 
+# The top-level window that holds a window: the window manager's frame around it,
+# or the window itself when there is no window manager.
+outermost() {
+  local id=$1 parent root
+  root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+  while parent=$(xwininfo -children -id "$id" | awk '/Parent window id:/ { print $4 }') &&
+    [ -n "$parent" ] && [ "$((parent))" != "$((root))" ]; do
+    id=$parent
+  done
+  echo "$id"
+}
+
+# The readout under the pointer on the Nyquist worked example: the pointer is put
+# beside the point where W(j1) = -0,25 - j0,25 is drawn (chart pixel 205, 209 at
+# scale 1; the chart fills the window's top-left corner) and moved by a pixel, so
+# that the program sees a motion. The tooltip is a window of its own above the
+# lab's, so the picture is cut from the screen rather than read from the window.
+# The pointer is then parked in a corner; run_lab brings it back once the lab is
+# closed, to where the later windows open under it without seeing it move.
+pointer_home=""
+shoot_readout() {
+  local id=$1 left top x y outer geometry
+  pointer_home=$(xdotool getmouselocation | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
+  left=$(xwininfo -id "$id" | awk '/Absolute upper-left X:/ { print $4 }')
+  top=$(xwininfo -id "$id" | awk '/Absolute upper-left Y:/ { print $4 }')
+  x=$(awk -v s="$SCALE" -v o="$left" 'BEGIN { printf "%d", o + 205 * s + 0.5 }')
+  y=$(awk -v s="$SCALE" -v o="$top" 'BEGIN { printf "%d", o + 209 * s + 0.5 }')
+  xdotool mousemove "$((x + 3))" "$y"
+  sleep 0.3
+  xdotool mousemove "$((x + 1))" "$y"
+  sleep 1.5
+  outer=$(outermost "$id")
+  geometry=$(xwininfo -id "$outer" | awk '
+    /Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } /Border width:/ { b = $3 }
+    END { printf "%dx%d+%d+%d", w + 2 * b, h + 2 * b, x - b, y - b }')
+  import -window root -crop "$geometry" +repage "$OUT/readout.png"
+  echo "$OUT/readout.png"
+  # Out of the lab window: the readout goes, and its tooltip with it.
+  xdotool mousemove 0 0
+  sleep 0.5
+}
+
 # One lab at a time: the radio button that opens it is one arrow press further
 # down than the previous one (the selector keeps its choice between labs).
 run_lab() {
@@ -142,6 +186,7 @@ run_lab() {
   sleep 0.5
   type_coefficients "$@"
   shoot "$lab" "$name"
+  [ "$name" = nyquist ] && shoot_readout "$lab"
   extra=$(other_windows "$selector" "$lab")
   if [ -n "$extra" ]; then
     echo "screenshots: \"$caption\" opened another window: $extra" >&2
@@ -151,6 +196,10 @@ run_lab() {
   xdotool windowfocus --sync "$lab" 2>/dev/null || true
   xdotool key --clearmodifiers Escape
   wait_closed "$lab"
+  if [ -n "$pointer_home" ]; then
+    xdotool mousemove $pointer_home
+    pointer_home=""
+  fi
   xdotool windowfocus --sync "$selector" 2>/dev/null || true
   sleep 0.3
 }
@@ -171,4 +220,4 @@ if kill -0 "$labs_pid" 2>/dev/null; then
 fi
 wait "$labs_pid" || die "the program ended with status $?"
 labs_pid=""
-echo "screenshots: five windows in $OUT"
+echo "screenshots: five windows and a readout in $OUT"

@@ -1,5 +1,6 @@
 #include "ChartTestWindow.h"
 
+#include <QSignalSpy>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -37,6 +38,7 @@ class ChartMouseTest : public QObject {
     void rightDragPansAndStopsOutsideThePlot();
     void panBelowZeroMakesTheNextResetFailUntilUndone();
     void wheelShiftsTheVerticalAxis();
+    void rightClickAsksForAMenuButARightDragPans();
 
   private:
     // Waits until the chart has drawn its current state (its geometry is current).
@@ -239,6 +241,39 @@ void ChartMouseTest::wheelShiftsTheVerticalAxis() {
     QCOMPARE(chart->LeftAxis()->Minimum(), -3.0);
     SendWheel(chart, plot.center(), 60);
     QCOMPARE(chart->LeftAxis()->Minimum(), -3.18);
+}
+
+// The clicks go through the window, as the platform delivers them, so that the
+// platform's own context-menu event on the right press is part of the test.
+void ChartMouseTest::rightClickAsksForAMenuButARightDragPans() {
+    struct ContextMenuCounter : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::ContextMenu;
+            return false;
+        }
+    } platformMenus;
+    window->host->installEventFilter(&platformMenus);
+    QSignalSpy requests(chart, &TChart::ContextMenuRequested);
+    QWindow* host = window->host->windowHandle();
+    const QPoint at = plot.center();
+
+    QTest::mousePress(host, Qt::RightButton, {}, at);
+    QCOMPARE(requests.count(), 0); // not on the press
+    QTest::mouseRelease(host, Qt::RightButton, {}, at);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.at(0).at(0).toPoint(), chart->mapToGlobal(at));
+    ExpectRanges(initial);
+
+    // A drag pans as ever and asks for nothing; so does a left click.
+    QTest::mousePress(host, Qt::RightButton, {}, at);
+    QTest::mouseMove(host, at + QPoint(30, 20));
+    QTest::mouseRelease(host, Qt::RightButton, {}, at + QPoint(30, 20));
+    QVERIFY(!chart->Zoom().Restored());
+    QVERIFY(chart->BottomAxis()->Minimum() < initial.bmin); // the picture followed right
+    QTest::mouseClick(host, Qt::LeftButton, {}, at);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(platformMenus.count, 0);
 }
 
 QTEST_MAIN(ChartMouseTest)

@@ -59,6 +59,26 @@ TEST_F(DPartitionRunTest, WorkedExampleSamplesBothBranchesAndShowsTheRanges) {
     EXPECT_EQ(vertical[1].colour, clDefault);
 }
 
+// Each sample, then its mirror with the negated frequency, as the run adds them.
+TEST_F(DPartitionRunTest, RecordsBothBranchesWithSignedFrequencies) {
+    Run(kWorkedExample);
+    const TLabSamples& samples = chart.samples;
+    ASSERT_EQ(samples.Size(), 2 * 1001u);
+    for (std::size_t i = 0; i < 1001; ++i) {
+        const TLabSample& sample = samples[2 * i];
+        const TLabSample& mirror = samples[2 * i + 1];
+        EXPECT_EQ(sample.x, Curve()[i].x);
+        EXPECT_EQ(sample.y, Curve()[i].y);
+        EXPECT_EQ(mirror.omega, -sample.omega);
+        EXPECT_EQ(mirror.x, Mirror()[i].x);
+        EXPECT_EQ(mirror.y, Mirror()[i].y);
+    }
+    EXPECT_EQ(samples[0].omega, 0.0);
+    EXPECT_EQ(samples[2].omega, 0.01);
+    EXPECT_EQ(samples[3].omega, -0.01);
+    EXPECT_NEAR(samples[2].y, 0.01 * (0.0001 - 3), 1e-15); // Y at ω = 0.01, not 0.02
+}
+
 TEST_F(DPartitionRunTest, StepsRunInTheirOrder) {
     Run(kWorkedExample);
     const QStringList expected{"Bottom.Minimum",     "Bottom.Maximum",  "Left.Minimum",

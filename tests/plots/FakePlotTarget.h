@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plots/LabSamples.h"
 #include "plots/PlotTarget.h"
 
 #include <QString>
@@ -11,7 +12,8 @@
 
 // A chart stand-in that records what a lab's run does: the points of every series
 // in the order added, the axis ranges with the chart's validation (a refused write
-// throws and changes nothing), the notices, and a log of every call in order.
+// throws and changes nothing), the notices, the record of samples as a window keeps
+// it, and a log of every call in order (a sample's point is logged as a point).
 class FakePlotTarget : public PlotTarget {
   public:
     struct Point {
@@ -28,6 +30,8 @@ class FakePlotTarget : public PlotTarget {
 
     void ClearPoints(PlotSeries series) override {
         points[series].clear();
+        if (series == PlotSeries::Curve || series == PlotSeries::MirrorCurve)
+            samples.Clear();
         log << QStringLiteral("clear %1").arg(Name(series));
     }
     void AddPoint(PlotSeries series, double x, double y, PlotColor colour) override {
@@ -38,6 +42,10 @@ class FakePlotTarget : public PlotTarget {
         const qsizetype n = log.size();
         if (!(n >= 1 && log[n - 1] == entry) && !(n >= 2 && log[n - 2] == entry))
             log << entry;
+    }
+    void AddSample(PlotSeries series, double omega, double x, double y, PlotColor colour) override {
+        AddPoint(series, x, y, colour);
+        samples.Add(omega, x, y);
     }
     double Minimum(PlotAxis axis) const override { return RangeOf(axis).min; }
     double Maximum(PlotAxis axis) const override { return RangeOf(axis).max; }
@@ -69,6 +77,7 @@ class FakePlotTarget : public PlotTarget {
 
     std::map<PlotSeries, std::vector<Point>> points;
     std::map<PlotAxis, Range> ranges;
+    TLabSamples samples;
     QStringList notices;
     QStringList log;
     int added = 0;

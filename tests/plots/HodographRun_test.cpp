@@ -51,6 +51,23 @@ TEST_F(HodographRunTest, WorkedExampleSamplesTheCurveAndShowsItsRanges) {
         EXPECT_EQ(point.x, 0.0);
 }
 
+// The record keeps each point with the frequency it was computed at, in order:
+// ω moves on before the point is added, and the record must not take the next ω.
+TEST_F(HodographRunTest, RecordsEverySampleWithItsFrequency) {
+    Run({"1", "3", "3", "1"});
+    const TLabSamples& samples = chart.samples;
+    ASSERT_EQ(samples.Size(), 131u);
+    for (std::size_t i = 0; i < samples.Size(); ++i) {
+        EXPECT_EQ(samples[i].x, Curve()[i].x);
+        EXPECT_EQ(samples[i].y, Curve()[i].y);
+    }
+    EXPECT_EQ(samples[0].omega, 0.0);
+    EXPECT_EQ(samples[1].omega, 0.1);
+    // D(j·0.1) = 1 - 3·0.01 + j(3·0.1 - 0.001): the point of that frequency.
+    EXPECT_NEAR(samples[1].y, 0.299, 1e-12);
+    EXPECT_NEAR(samples[130].omega, 13.0, 1e-9);
+}
+
 TEST_F(HodographRunTest, StepsRunInTheirOrder) {
     Run({"1", "3", "3", "1"});
     const QStringList expected{"Bottom.Minimum", "Bottom.Maximum",     "Left.Minimum",

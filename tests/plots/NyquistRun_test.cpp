@@ -59,6 +59,26 @@ TEST_F(NyquistRunTest, WorkedExampleSamplesTheResponseAndShowsItsRanges) {
     EXPECT_EQ(vertical[0].colour, clDefault);
 }
 
+// The response's samples with their frequencies; the critical point is none.
+TEST_F(NyquistRunTest, RecordsEverySampleWithItsFrequency) {
+    Run(kWorkedExample);
+    const TLabSamples& samples = chart.samples;
+    ASSERT_EQ(samples.Size(), 5000u);
+    const std::vector<Point> response = Response();
+    for (std::size_t i = 0; i < samples.Size(); ++i) {
+        EXPECT_EQ(samples[i].x, response[i].x);
+        EXPECT_EQ(samples[i].y, response[i].y);
+    }
+    EXPECT_EQ(samples[0].omega, 0.0);
+    EXPECT_EQ(samples[1].omega, 0.002);
+    EXPECT_NEAR(samples[4999].omega, 9.998, 1e-9);
+
+    Run({"0", "1", "1", "0", "0", "0", "1"});
+    ASSERT_EQ(chart.samples.Size(), 4999u);
+    EXPECT_EQ(chart.samples[0].omega, 0.002);
+    EXPECT_EQ(chart.samples[1].omega, 0.004);
+}
+
 TEST_F(NyquistRunTest, StepsRunInTheirOrder) {
     Run(kWorkedExample);
     const QStringList expected{"Bottom.Minimum", "Bottom.Maximum",     "Left.Minimum",
@@ -119,6 +139,10 @@ TEST_P(NyquistFaultTest, EndsWithTheFaultAndKeepsEarlierPoints) {
         EXPECT_TRUE(seen.insert(point.x).second) << "sample added twice at " << point.x;
     for (const Point& point : Curve())
         EXPECT_EQ(point.colour, clRed); // no critical point
+    // The record holds exactly the samples the curve kept, the fast pass undone.
+    ASSERT_EQ(chart.samples.Size(), Curve().size());
+    for (std::size_t i = 0; i < Curve().size(); ++i)
+        EXPECT_EQ(chart.samples[i].x, Curve()[i].x);
     ExpectAxesAtZero();
     EXPECT_EQ(chart.Points(PlotSeries::HorizontalLine).size(), 2u);
 }

@@ -9,6 +9,7 @@
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>
+#include <QToolTip>
 
 namespace {
 
@@ -90,6 +91,28 @@ class TestAFCHX : public QObject {
             QCOMPARE(CountColour(image, image.rect(), Qt::blue), 2); // one 2 × 1 visible part
             QVERIFY(CountBluish(image, QRect(0, 0, 444, 30)) > 20);
             QVERIFY(CountDark(image, form->Label2->geometry()) > 0);
+        });
+    }
+
+    // The record of the run, and the critical point, which is none of its samples.
+    void readoutOfTheCriticalPoint() {
+        ModalBoxWatcher boxes;
+        WithWindow([&](TfrmAFCHX* form) {
+            TypeAndRun(form, kWorkedExample);
+            QCOMPARE(form->Samples().Size(), 5000u);
+            QCOMPARE(form->Samples()[1].omega, 0.002);
+            QTRY_VERIFY(!form->Chart->Stale());
+            QTest::mouseMove(form->Chart, PixelOf(form->Chart, -1, 0) + QPoint(3, 3));
+            QTRY_COMPARE(QToolTip::text(), QStringLiteral("Критическая точка (-1, j0)"));
+            // A faulting run keeps the samples before the fault, and no critical point.
+            // |A(jω)|² = 1e-320·(1 − ω²)² falls below the subnormals as ω nears 1.
+            TypeCoefficients(form, {"0", "0", "0", "0", "0", "0", "1"});
+            form->edta1->setText(QStringLiteral("1e-160")); // pasted, past the filter
+            form->edta3->setText(QStringLiteral("1e-160"));
+            PressEnter(form);
+            QCOMPARE(boxes.Texts().size(), 1);
+            QVERIFY(!form->Samples().Empty());
+            QCOMPARE(int(form->Samples().Size()), form->Series1->PointCount());
         });
     }
 

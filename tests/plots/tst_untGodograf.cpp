@@ -12,6 +12,7 @@
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>
+#include <QToolTip>
 
 namespace {
 
@@ -126,6 +127,68 @@ class TestGodograf : public QObject {
             QCOMPARE(boxes.Seen().first().icon, QMessageBox::Critical);
             QVERIFY(AxesAtZero(form->Chart));
             QCOMPARE(form->Series1->PointCount(), 131);
+        });
+    }
+
+    // The pointer near the sample at ω = 0.5, D(j·0.5) = 0.25 + j·1.375, with real
+    // mouse moves: its exact values in the tooltip, nothing in the picture.
+    void readoutUnderThePointer() {
+        WithWindow([](TfrmGodograf* form) {
+            TypeAndRun(form, kWorkedExample);
+            TChart* chart = form->Chart;
+            QTRY_VERIFY(!chart->Stale());
+            const TLabSample& sample = form->Samples()[5];
+            QVERIFY(qAbs(sample.omega - 0.5) < 1e-12);
+            const QString expected = QStringLiteral("ω = 0,5\nP = Re D(jω) = 0,25\n"
+                                                    "Q = Im D(jω) = 1,375");
+            const QImage picture = chart->RenderToImage();
+            const int draws = chart->DrawCount();
+            const QPoint near = PixelOf(chart, sample.x, sample.y) + QPoint(4, -2);
+
+            QTest::mouseMove(chart, near);
+            QTRY_COMPARE(QToolTip::text(), expected);
+            QCOMPARE(chart->ReadoutIndex(), 5);
+            // The ring is on the screen only; the picture is neither changed nor redrawn.
+            QVERIFY(chart->grab().toImage() != picture);
+            QCOMPARE(chart->RenderToImage(), picture);
+            QCOMPARE(chart->DrawCount(), draws);
+
+            // Away and straight back: the tip the toolkit was about to hide stays.
+            QTest::mouseMove(chart, near + QPoint(30, 0));
+            QTest::mouseMove(chart, near);
+            QTest::qWait(500);
+            QVERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), expected);
+
+            // Away from the curve, and out of the plot: nothing.
+            QTest::mouseMove(chart, near + QPoint(30, 0));
+            QCOMPARE(chart->ReadoutIndex(), -1);
+            QTRY_VERIFY(!QToolTip::isVisible());
+            QTest::mouseMove(chart, near);
+            QTRY_COMPARE(QToolTip::text(), expected);
+            QTest::mouseMove(chart, QPoint(chart->PlotRect().right() + 3, near.y()));
+            QCOMPARE(chart->ReadoutIndex(), -1);
+
+            // While a button is held: nothing, whatever the pointer passes over.
+            QTest::mousePress(chart, Qt::RightButton, {}, QPoint(chart->PlotRect().right(), 30));
+            QTest::mouseMove(chart, near);
+            QCOMPARE(chart->ReadoutIndex(), -1);
+            QTest::mouseRelease(chart, Qt::RightButton, {}, near);
+            QTRY_VERIFY(!QToolTip::isVisible());
+
+            // After a zoom, the same sample is read where it is drawn now.
+            const QPoint corner = PixelOf(chart, sample.x, sample.y) - QPoint(40, 30);
+            QTest::mousePress(chart, Qt::LeftButton, {}, corner);
+            QTest::mouseMove(chart, corner + QPoint(100, 80));
+            QTest::mouseRelease(chart, Qt::LeftButton, {}, corner + QPoint(100, 80));
+            QTRY_VERIFY(!chart->Stale());
+            QTest::mouseMove(chart, PixelOf(chart, sample.x, sample.y) + QPoint(0, -3));
+            QTRY_COMPARE(QToolTip::text(), expected);
+
+            // A new run changes the points: the readout goes.
+            PressEnter(form);
+            QCOMPARE(chart->ReadoutIndex(), -1);
+            QTRY_VERIFY(!QToolTip::isVisible());
         });
     }
 
