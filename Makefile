@@ -1,4 +1,5 @@
 BUILD ?= build
+RELEASE_BUILD ?= build-release
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
@@ -10,14 +11,25 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	./$(BUILD)/Labs
 
+# The tests build with warnings as errors: the project's own check keeps it warning-free.
+test: CMAKE_OPTIONS += -DLABS_WERROR=ON
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+.PHONY: test-release
+
+# The same tests on an optimised Release build (-O3) in its own folder: the
+# optimiser sees through code that the other builds leave alone.
+test-release: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DLABS_WERROR=ON
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

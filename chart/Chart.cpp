@@ -167,6 +167,10 @@ void TChart::paintEvent(QPaintEvent*) {
 }
 
 void TChart::DrawZoomRectangle(QPainter& painter) const {
+    // The outline of exactly the rectangle the zoom will take; none while it is empty.
+    const QRect rect = zoom_.ZoomRect();
+    if (rect.isEmpty())
+        return;
     // Not-xor in the chart colour (black on a white chart): visible on any picture,
     // and gone with the next copy of the image.
     QColor color = palette().color(QPalette::Button);
@@ -179,7 +183,6 @@ void TChart::DrawZoomRectangle(QPainter& painter) const {
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const QRect rect = QRect(zoom_.ZoomStart(), zoom_.ZoomEnd()).normalized();
     painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.restore();
 }

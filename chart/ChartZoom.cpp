@@ -2,6 +2,7 @@
 
 #include "chart/ChartAxis.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -44,6 +45,11 @@ TChartZoom::TZoomResult TChartZoom::FinishZoom(const QPoint& point) {
     }
     Undo();
     return zrUndone;
+}
+
+QRect TChartZoom::ZoomRect() const {
+    return QRect(QPoint(std::min(start_.x(), end_.x()), std::min(start_.y(), end_.y())),
+                 QSize(std::abs(end_.x() - start_.x()), std::abs(end_.y() - start_.y())));
 }
 
 void TChartZoom::StartPan(const QPoint& point) {

@@ -27,6 +27,9 @@ class TChartZoom {
     // The corners of the drag, (X0, Y0) and (X1, Y1).
     QPoint ZoomStart() const { return start_; }
     QPoint ZoomEnd() const { return end_; }
+    // The rectangle the zoom takes: from the press up to the pointer, |X1 - X0| by
+    // |Y1 - Y0| pixels; the pointer's own column and row lie just outside it.
+    QRect ZoomRect() const;
 
     void StartPan(const QPoint& point);
     // Scrolls by the move when `point` lies in `plot`; ends the pan otherwise.

@@ -4,9 +4,76 @@
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
 #include "input/KeepFocus.h"
+#include "input/ShortenQuotedText.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QWidget>
+
+namespace {
+
+// The platform's box with the stop icon, showing the message literally: pasted
+// text in it is never read as markup, so it can neither change the look nor name
+// a file to load. Ctrl+C copies the whole message.
+class ErrorBox : public QMessageBox {
+  public:
+    explicit ErrorBox(const QString& message)
+        : QMessageBox(QMessageBox::Critical, ApplicationTitle(), QString(), QMessageBox::Ok),
+          message_(message) {
+        setTextFormat(Qt::PlainText);
+        setText(message);
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event); // sizes the box within the screen
+        ShortenToTheLine();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy))
+            QGuiApplication::clipboard()->setText(message_);
+        else
+            QMessageBox::keyPressEvent(event);
+    }
+
+  private:
+    // The box has grown as wide as the screen lets it; a quoted text wider than
+    // its line would be cut at the edge, so it is shortened in the middle instead.
+    // The box sizes itself anew for the shorter text, which may narrow the line:
+    // then the quote is fitted again, until it fits the line the box gives it.
+    void ShortenToTheLine() {
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            QLabel* label = MessageLabel();
+            if (!label)
+                return;
+            layout()->activate();
+            const QFontMetrics metrics = label->fontMetrics();
+            const QString shown = ShortenQuotedText(
+                message_,
+                [&metrics](const QString& part) { return metrics.horizontalAdvance(part); },
+                label->contentsRect().width());
+            if (shown == text())
+                return;
+            setText(shown);
+        }
+    }
+
+    QLabel* MessageLabel() const {
+        for (QLabel* label : findChildren<QLabel*>())
+            if (label->text() == text())
+                return label;
+        return nullptr;
+    }
+
+    QString message_;
+};
+
+} // namespace
 
 QString WithFinalPeriod(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > '.')
@@ -19,8 +86,7 @@ void ReportErrorMessage(const QString& message) {
         grabber->releaseMouse();
     const KeepFocus keep;
     // No parent: the box belongs to the application, not to the failing window.
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), WithFinalPeriod(message),
-                    QMessageBox::Ok);
+    ErrorBox box(WithFinalPeriod(message));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -4,8 +4,10 @@
 #include <exception>
 
 // The top-level error report: cancels a mouse capture, shows the error's message
-// (with the final period rule) in the platform's standard box with the stop icon,
-// caption the application title, owned by the application. Returns when closed.
+// (with the final period rule) literally in the platform's standard box with the
+// stop icon, caption the application title, owned by the application. A quoted part
+// too wide for the box is shortened in its middle; Ctrl+C copies the whole message.
+// Returns when closed.
 void ReportException(const std::exception& error);
 void ReportErrorMessage(const QString& message);
 

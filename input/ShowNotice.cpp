@@ -3,9 +3,12 @@
 #include "input/ApplicationTitle.h"
 #include "input/FormStyle.h"
 #include "input/KeepFocus.h"
+#include "input/ShortenQuotedText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -15,10 +18,22 @@
 namespace {
 
 // The single "OK" is the cancel button too: Esc and the close box answer like it.
+// Ctrl+C copies the whole text, also where the label shows it shortened.
 class NoticeBox : public QDialog {
   public:
-    using QDialog::QDialog;
+    NoticeBox(QWidget* parent, const QString& text) : QDialog(parent), text_(text) {}
     void reject() override { done(1); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy))
+            QGuiApplication::clipboard()->setText(text_);
+        else
+            QDialog::keyPressEvent(event);
+    }
+
+  private:
+    QString text_;
 };
 
 int HalfScreenWidth() {
@@ -30,7 +45,7 @@ int HalfScreenWidth() {
 
 void ShowNotice(const QString& text) {
     const KeepFocus keep;
-    NoticeBox box(QApplication::activeWindow());
+    NoticeBox box(QApplication::activeWindow(), text);
     box.setObjectName(QString::fromLatin1(kNoticeObjectName));
     box.setWindowTitle(ApplicationTitle());
     box.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -38,14 +53,18 @@ void ShowNotice(const QString& text) {
     box.setWindowModality(Qt::ApplicationModal);
     box.setFont(QApplication::font("QMessageBox"));
 
-    auto* label = new QLabel(text, &box);
+    auto* label = new QLabel(&box);
     label->setObjectName(QStringLiteral("NoticeText"));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setMaximumWidth(HalfScreenWidth());
+    const QFontMetrics metrics = label->fontMetrics();
+    const QString shown = ShortenQuotedText(
+        text, [&metrics](const QString& part) { return metrics.horizontalAdvance(part); },
+        HalfScreenWidth());
+    label->setText(shown);
     // A word-wrapped label otherwise wraps far too early; let short texts stay on one line.
-    label->setMinimumWidth(
-        qMin(label->fontMetrics().horizontalAdvance(text) + 2, HalfScreenWidth()));
+    label->setMinimumWidth(qMin(metrics.horizontalAdvance(shown) + 2, HalfScreenWidth()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     ok->setDefault(true);

@@ -1,5 +1,6 @@
 #include "plots/EquationPicture.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,31 +15,26 @@ enum class Place { Line, Subscript, Superscript };
 struct Piece {
     const char* text;
     Place place;
-    bool italic; // the variables a and p
+    bool italic = false;    // the variables a and p
+    bool operation = false; // + and =, set off by a space on either side
 };
 
 // a₀p³ + a₁p² + a₂p + a₃ = 0
 const Piece kEquation[] = {
-    {"a", Place::Line, true},         {"0", Place::Subscript, false},
-    {"p", Place::Line, true},         {"3", Place::Superscript, false},
-    {" + ", Place::Line, false},      {"a", Place::Line, true},
-    {"1", Place::Subscript, false},   {"p", Place::Line, true},
-    {"2", Place::Superscript, false}, {" + ", Place::Line, false},
-    {"a", Place::Line, true},         {"2", Place::Subscript, false},
-    {"p", Place::Line, true},         {" + ", Place::Line, false},
-    {"a", Place::Line, true},         {"3", Place::Subscript, false},
-    {" = 0", Place::Line, false},
+    {"a", Place::Line, true},        {"0", Place::Subscript},         {"p", Place::Line, true},
+    {"3", Place::Superscript},       {"+", Place::Line, false, true}, {"a", Place::Line, true},
+    {"1", Place::Subscript},         {"p", Place::Line, true},        {"2", Place::Superscript},
+    {"+", Place::Line, false, true}, {"a", Place::Line, true},        {"2", Place::Subscript},
+    {"p", Place::Line, true},        {"+", Place::Line, false, true}, {"a", Place::Line, true},
+    {"3", Place::Subscript},         {"=", Place::Line, false, true}, {"0", Place::Line},
 };
 
+// The space on either side of + and =: a little narrower than a word space, so
+// that the scripts' room fits into the drawing's width.
+constexpr int kOperationSpace = 3;
 constexpr int kHeadingBaseline = 14;
 constexpr int kEquationBaseline = 42;
 constexpr int kEquationLeft = 4;
-
-QFont HeadingFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(13);
-    return font;
-}
 
 QFont EquationFont(const Piece& piece) {
     QFont font(QStringLiteral("Liberation Serif"));
@@ -60,24 +56,56 @@ int BaselineShift(Place place) {
     return 0;
 }
 
-// The heading, then the equation piece by piece along one baseline.
-std::vector<TPlacedText> Layout() {
+QString TextOf(const Piece& piece) {
+    return QString::fromUtf8(piece.text);
+}
+
+// How far an italic letter's ink leans out of its advance: to the right at its top,
+// to the left at its foot.
+int RightOverhang(const Piece& letter) {
+    return qMax(0, -QFontMetrics(EquationFont(letter)).rightBearing(TextOf(letter).back()));
+}
+int LeftOverhang(const Piece& letter) {
+    return qMax(0, -QFontMetrics(EquationFont(letter)).leftBearing(TextOf(letter).front()));
+}
+
+// Room beyond the advances: the spaces around + and =, and room for the scripts so
+// that they touch no letter: a superscript clears the italic letter before it, the
+// italic letter after a subscript clears the subscript, each with a pixel to spare.
+int RoomBefore(const Piece* previous, const Piece& piece) {
+    if (!previous)
+        return 0;
+    if (previous->operation || piece.operation)
+        return kOperationSpace;
+    if (previous->italic && piece.place == Place::Superscript)
+        return RightOverhang(*previous) + 1;
+    if (previous->place == Place::Subscript && piece.italic)
+        return LeftOverhang(piece) + 1;
+    return 0;
+}
+
+// The heading in the panel's caption font, then the equation piece by piece along
+// one baseline.
+std::vector<TPlacedText> Layout(const QFont& headingFont) {
     std::vector<TPlacedText> placed;
     placed.push_back(
-        {HeadingFont(), QPoint(2, kHeadingBaseline), QStringLiteral("Уравнение имеет вид:")});
+        {headingFont, QPoint(2, kHeadingBaseline), QStringLiteral("Уравнение имеет вид:")});
     int x = kEquationLeft;
+    const Piece* previous = nullptr;
     for (const Piece& piece : kEquation) {
         const QFont font = EquationFont(piece);
-        const QString text = QString::fromUtf8(piece.text);
+        const QString text = TextOf(piece);
+        x += RoomBefore(previous, piece);
         placed.push_back({font, QPoint(x, kEquationBaseline + BaselineShift(piece.place)), text});
         x += QFontMetrics(font).horizontalAdvance(text);
+        previous = &piece;
     }
     return placed;
 }
 
 } // namespace
 
-TEquationPicture::TEquationPicture(QWidget* parent) : QWidget(parent), layout_(Layout()) {
+TEquationPicture::TEquationPicture(QWidget* parent) : QWidget(parent), layout_(Layout(font())) {
     setFixedSize(kWidth, kHeight);
     // Transparent: the panel shows through everywhere the text does not.
     setAttribute(Qt::WA_TranslucentBackground);
@@ -101,6 +129,15 @@ QRect TEquationPicture::TextBounds() const {
     for (const TPlacedText& placed : layout_)
         bounds |= QFontMetrics(placed.font).boundingRect(placed.text).translated(placed.baseline);
     return bounds;
+}
+
+void TEquationPicture::changeEvent(QEvent* event) {
+    // The heading follows the panel's font.
+    if (event->type() == QEvent::FontChange) {
+        layout_ = Layout(font());
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void TEquationPicture::paintEvent(QPaintEvent*) {

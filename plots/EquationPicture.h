@@ -17,9 +17,10 @@ struct TPlacedText {
 };
 
 // The picture in the coefficient panel of the hodograph and D-partition windows:
-// "Уравнение имеет вид:" and below it a₀p³ + a₁p² + a₂p + a₃ = 0 with real
-// subscripts and superscripts, black on a transparent ground. Drawn by the program
-// itself so that it scales with nothing and depends on no image file.
+// "Уравнение имеет вид:" in the panel's caption font and below it
+// a₀p³ + a₁p² + a₂p + a₃ = 0 with real subscripts and superscripts, black on a
+// transparent ground. Drawn by the program itself so that it scales with nothing and
+// depends on no image file.
 class TEquationPicture : public QWidget {
     Q_OBJECT
   public:
@@ -38,6 +39,7 @@ class TEquationPicture : public QWidget {
     QRect TextBounds() const;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

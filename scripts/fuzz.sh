@@ -12,7 +12,7 @@ SECONDS_EACH=${FUZZ_SECONDS:-60}
 TARGETS=(fuzz_parse_real fuzz_root_number_format fuzz_axis_label_format fuzz_find_roots)
 
 bash scripts/install-fuzz-deps.sh
-CC=clang CXX=clang++ cmake -S fuzz -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CC=clang CXX=clang++ cmake -S fuzz -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_WERROR=ON
 cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}"
 
 export ASAN_OPTIONS=detect_leaks=1

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${SANITIZE_BUILD:-build-asan}
 JOBS=${JOBS:-$(nproc)}
 
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_SANITIZE=ON
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_SANITIZE=ON -DLABS_WERROR=ON
 cmake --build "$BUILD_DIR" -j "$JOBS"
 
 export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1

@@ -1,8 +1,8 @@
 // A computation whose fault tests are put off to the end of a fast pass must end
 // exactly as the same computation tested at every store: the same values, the same
 // error (the first store's, not the one the final flags would suggest), and the same
-// partial output. Compiled optimised whatever the build type, like the program.
-#pragma GCC optimize("O2")
+// partial output. Compiled optimised whatever the build type, like the program
+// (tests/CMakeLists.txt).
 
 #include "input/Errors.h"
 #include "input/FloatEnv.h"

@@ -1,8 +1,8 @@
 // The floating-point environment: extended intermediates, faults turned into errors
 // where a value is stored, underflow and inexact results silent, and a clean unit
-// after every fault. This file is compiled optimised whatever the build type, so
-// that it also checks that the compiler keeps each fault at its store.
-#pragma GCC optimize("O2")
+// after every fault. This file is compiled optimised whatever the build type
+// (tests/CMakeLists.txt), so that it also checks that the compiler keeps each
+// fault at its store.
 
 #include "input/Errors.h"
 #include "input/FloatEnv.h"

@@ -5,6 +5,7 @@
 
 #include "input/ShowNotice.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,6 +17,7 @@ struct SeenBox {
     bool notice = false; // the program's own plain box (ShowNotice)
     QString caption;
     QString text;
+    QString shown; // what the reader gets from the label: markup rendered, if it was taken as such
     bool hasIcon = false;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
@@ -58,6 +60,9 @@ class ModalBoxWatcher : public QObject {
         SeenBox seen;
         seen.caption = box->windowTitle();
         seen.text = box->text();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            if (label->text() == seen.text)
+                seen.shown = ReadableText(label);
         seen.icon = box->icon();
         seen.hasIcon = box->icon() != QMessageBox::NoIcon;
         for (QAbstractButton* button : box->buttons())
@@ -75,8 +80,10 @@ class ModalBoxWatcher : public QObject {
         for (QLabel* label : box->findChildren<QLabel*>()) {
             if (!label->pixmap().isNull())
                 seen.hasIcon = true;
-            else
+            else {
                 seen.text = label->text();
+                seen.shown = ReadableText(label);
+            }
         }
         for (QPushButton* button : box->findChildren<QPushButton*>()) {
             seen.buttons << button->text();
@@ -85,6 +92,13 @@ class ModalBoxWatcher : public QObject {
         }
         seen.applicationModal = box->windowModality() == Qt::ApplicationModal;
         return seen;
+    }
+
+    // The label's text as assistive tools read it: the plain text of the rendered
+    // document where the label takes its text as rich text.
+    static QString ReadableText(QLabel* label) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
     }
 
     Qt::Key closeKey_;

@@ -1,8 +1,7 @@
 // A real floating-point fault inside an event handler: a lab window whose run
 // divides one coefficient by another and stores the quotient as a double. The fault
 // reaches the report through the handler's guard, and the next run computes
-// normally. Compiled optimised whatever the build type.
-#pragma GCC optimize("O2")
+// normally. Compiled optimised whatever the build type (tests/CMakeLists.txt).
 
 #include "input/FloatEnv.h"
 #include "input/LabForm.h"

@@ -363,6 +363,9 @@ class LabPanelTest : public QObject {
                                                 << "";
         QTest::newRow("DRazb 1,5 full stop") << 3 << false << "1,5"
                                              << "1,5";
+        // Shown literally: no heading, no image, nothing loaded.
+        QTest::newRow("Godograf markup") << 1 << true << "<h1>big</h1><img src='big.png'>"
+                                         << "<h1>big</h1><img src='big.png'>";
     }
     void pastedText() {
         QFETCH(int, lab);
@@ -384,7 +387,7 @@ class LabPanelTest : public QObject {
             } else {
                 QVERIFY(!boxes.Seen().isEmpty());
                 QCOMPARE(
-                    boxes.Seen().first().text,
+                    boxes.Seen().first().shown,
                     QStringLiteral("'%1' is not a valid floating point value.").arg(rejectedAs));
             }
             QCOMPARE(form->edta0->text(), pasted);

@@ -7,6 +7,7 @@
 #include "input/ModalBoxWatcher.h"
 #include "input/ReportException.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
@@ -78,6 +79,53 @@ class ReportBoxesTest : public QObject {
         QVERIFY(width > 0);
         QVERIFY(width <= QGuiApplication::primaryScreen()->availableGeometry().width() / 2);
         QVERIFY(wrapped);
+    }
+
+    // A quote far wider than the screen (a long paste): the box stays on the screen,
+    // the quote is shortened in its middle so that its two ends and the rest of the
+    // message are on view, and Ctrl+C copies the whole text.
+    void longQuoteShortenedButCopiedWhole_data() {
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("notice") << true;
+        QTest::newRow("error report") << false;
+    }
+    void longQuoteShortenedButCopiedWhole() {
+        QFETCH(bool, notice);
+        const QString message = QStringLiteral("'12345") + QString(3000, QLatin1Char('x')) +
+                                QStringLiteral("67890' is not a valid floating point value.");
+        QGuiApplication::clipboard()->clear();
+        QString shown, copied;
+        int quoteWidth = -1, lineWidth = 0, boxWidth = 0;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (!label->text().contains(QLatin1String("is not a valid")))
+                    continue;
+                shown = label->text();
+                quoteWidth = label->fontMetrics().horizontalAdvance(
+                    shown.left(shown.lastIndexOf(QLatin1Char('\'')) + 1));
+                lineWidth = label->contentsRect().width();
+            }
+            boxWidth = box->frameGeometry().width();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_C,
+                            Qt::ControlModifier);
+            copied = QGuiApplication::clipboard()->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        if (notice)
+            ShowNotice(message);
+        else
+            RunGuarded([&] { throw EConvertError(message); });
+        QVERIFY2(shown.startsWith(QStringLiteral("'12345xx")), qPrintable(shown.left(40)));
+        QVERIFY2(shown.endsWith(QStringLiteral("xx67890' is not a valid floating point value.")),
+                 qPrintable(shown.right(60)));
+        QVERIFY(shown.contains(QChar(0x2026)));
+        QVERIFY2(quoteWidth <= lineWidth,
+                 qPrintable(QStringLiteral("%1 > %2").arg(quoteWidth).arg(lineWidth)));
+        QVERIFY(boxWidth <= QGuiApplication::primaryScreen()->availableGeometry().width());
+        QCOMPARE(copied, message);
     }
 
     // The report of an error escaping a guarded handler: stop icon, one OK, the
