@@ -37,6 +37,25 @@ install: build
 clean:
 	rm -rf $(BUILD)
 
+.PHONY: build-soft test-soft compare-builds
+
+SOFT_BUILD ?= build-soft
+
+# The program and its tests with the extended arithmetic computed in software, as on
+# CPUs without an x87 unit (in build-soft), and the whole suite run there.
+build-soft: deps
+	cmake -S . -B $(SOFT_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_WERROR=ON -DLABS_SOFT_EXTENDED=ON
+	cmake --build $(SOFT_BUILD) -j $(JOBS)
+
+test-soft: build-soft
+	cd $(SOFT_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every lab over the same random coefficients in the hardware and the software
+# build, compared bit for bit (ROOTS_COUNT cubics, LAB_COUNT coefficient sets per
+# plotting lab).
+compare-builds: build build-soft
+	HARDWARE_BUILD=$(BUILD) SOFT_BUILD=$(SOFT_BUILD) bash scripts/compare-extended-builds.sh
+
 .PHONY: package check-package screenshots
 
 # The Debian package (CPack), left in $(BUILD).

@@ -1,4 +1,5 @@
 #include "chart/AxisLabelStep.h"
+#include "input/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +20,9 @@ double AdvanceLabelStep(double step) {
     if (!(step > 0) || !std::isfinite(step))
         return step;
     if (step >= 10)
-        return double(10.0L * AdvanceLabelStep(double(step * 0.1L)));
+        return double(TExtended(10) * AdvanceLabelStep(double(step * ExtendedConstants::Tenth)));
     if (step < 1)
-        return double(AdvanceLabelStep(double(step * 10.0L)) * 0.1L);
+        return double(AdvanceLabelStep(double(step * TExtended(10))) * ExtendedConstants::Tenth);
     if (step < 2)
         return 2;
     if (step < 5)
@@ -32,8 +33,9 @@ double AdvanceLabelStep(double step) {
 int MaxLabelCount(int pixelLength, int labelSize, int separationPercent) {
     if (labelSize <= 0)
         return 1;
-    const long double spaced = labelSize + std::nearbyint(separationPercent * 0.01L * labelSize);
-    return int(std::nearbyint(pixelLength / spaced));
+    const TExtended spaced =
+        labelSize + ExtendedNearbyInt(separationPercent * ExtendedConstants::Hundredth * labelSize);
+    return int(ExtendedNearbyInt(pixelLength / spaced));
 }
 
 double CalcLabelStep(double span, int maxLabels, int separationPercent, double increment) {
@@ -41,11 +43,11 @@ double CalcLabelStep(double span, int maxLabels, int separationPercent, double i
         return MinStep;
     double step = increment > 0 ? increment : (std::fabs(span) >= 1 ? 1.0 : MinStep);
     if (separationPercent > 0) {
-        long double n = maxLabels + 1.0L;
+        TExtended n = maxLabels + TExtended(1);
         while (n > maxLabels) {
-            const double q = double(span / static_cast<long double>(step));
+            const double q = double(span / static_cast<TExtended>(step));
             if (std::fabs(q) < IntegerLimit) {
-                n = std::nearbyint(static_cast<long double>(q));
+                n = ExtendedNearbyInt(static_cast<TExtended>(q));
                 if (n > maxLabels)
                     step = Advanced(step);
             } else {

@@ -1,4 +1,5 @@
 #include "chart/AxisMinorTicks.h"
+#include "input/Extended.h"
 
 #include <cmath>
 
@@ -15,13 +16,14 @@ std::vector<int> MinorTickPositions(const std::vector<int>& labels, int count, i
         const int a = labels[k];
         const int b = labels[k + 1];
         for (int j = 1; j <= count; ++j)
-            add(b - std::llrint(static_cast<long double>(j) * (b - a) / (count + 1)));
+            add(b - ExtendedRoundToInteger(static_cast<TExtended>(j) * (b - a) / (count + 1)));
     }
     const int t0 = labels[0];
     const int t1 = labels[1];
     const int last = labels.back();
     for (int j = 1; j <= count; ++j) {
-        const long long d = std::llrint(static_cast<long double>(t1 - t0) / (count + 1) * j);
+        const long long d =
+            ExtendedRoundToInteger(static_cast<TExtended>(t1 - t0) / (count + 1) * j);
         add(t0 - d);
         add(last + d);
     }

@@ -5,10 +5,13 @@
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisMinorTicks.h"
 #include "chart/ChartParent.h"
+#include "input/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cmath>
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 #include <limits>
 
 namespace {
@@ -21,7 +24,11 @@ constexpr int LabelsLimit = 10000;
 // floating-point environment). One instruction rather than the library's
 // long double rounding: the drawing maps every point through here.
 long long RoundEven(double value) {
+#if defined(__x86_64__)
     return _mm_cvtsd_si64(_mm_set_sd(value));
+#else
+    return std::llrint(value);
+#endif
 }
 
 int ClampToInt(long long value) {
@@ -66,14 +73,14 @@ void TChartAxis::SetRange(double low, double high) {
     minimum_ = low;
     maximum_ = high;
     // A zoom into a single pixel would leave nothing to map values onto.
-    if (static_cast<long double>(maximum_) - minimum_ < MinRangeSpan)
-        maximum_ = double(minimum_ + static_cast<long double>(MinRangeSpan));
+    if (static_cast<TExtended>(maximum_) - minimum_ < MinRangeSpan)
+        maximum_ = double(minimum_ + static_cast<TExtended>(MinRangeSpan));
     Repaint();
 }
 
 void TChartAxis::Shift(double delta) {
-    minimum_ = double(minimum_ + static_cast<long double>(delta));
-    maximum_ = double(maximum_ + static_cast<long double>(delta));
+    minimum_ = double(minimum_ + static_cast<TExtended>(delta));
+    maximum_ = double(maximum_ + static_cast<TExtended>(delta));
     Repaint();
 }
 
@@ -87,7 +94,7 @@ void TChartAxis::SetAxisVisible(bool visible) {
 void TChartAxis::BeginDraw() {
     viewMin_ = minimum_;
     viewMax_ = maximum_;
-    viewSpan_ = double(static_cast<long double>(viewMax_) - viewMin_);
+    viewSpan_ = double(static_cast<TExtended>(viewMax_) - viewMin_);
 }
 
 int TChartAxis::TickBand() const {
@@ -103,9 +110,9 @@ int TChartAxis::VerticalLabelBand(const TTextMeasure& measure) const {
     // Sized for the outermost labels at the step of the previous drawing's length
     // (the length of this drawing is not known until the bands are taken).
     const int maxLabels = MaxLabelCount(previousLength_, measure.Height, labelsSeparation_);
-    const long double step = ::CalcLabelStep(viewSpan_, maxLabels, labelsSeparation_, increment_);
-    const double low = double(std::trunc(viewMin_ / step) * step);
-    const double high = double(std::trunc(viewMax_ / step) * step);
+    const TExtended step = ::CalcLabelStep(viewSpan_, maxLabels, labelsSeparation_, increment_);
+    const double low = double(ExtendedTrunc(viewMin_ / step) * step);
+    const double high = double(ExtendedTrunc(viewMax_ / step) * step);
     const int widest =
         std::max(measure.Width(FormatAxisLabel(low)), measure.Width(FormatAxisLabel(high)));
     return widest + measure.Width(QStringLiteral(" "));
@@ -140,8 +147,7 @@ void TChartAxis::SetPlotRect(const QRect& plot) {
 int TChartAxis::ValueToPixel(double value) const {
     if (viewSpan_ == 0)
         return PixelCentre();
-    const double t =
-        double((static_cast<long double>(value) - viewMin_) * PixelLength() / viewSpan_);
+    const double t = double((static_cast<TExtended>(value) - viewMin_) * PixelLength() / viewSpan_);
     // Values far outside the range (and a range too wide to subtract) land in the
     // middle rather than overflowing the pixel arithmetic.
     if (!(std::fabs(t) < PixelLimit))
@@ -153,7 +159,7 @@ int TChartAxis::ValueToPixel(double value) const {
 double TChartAxis::PixelToValue(int pixel) const {
     if (PixelLength() < 1)
         return 0;
-    const long double d = static_cast<long double>(pixel - pixelStart_) * viewSpan_ / PixelLength();
+    const TExtended d = static_cast<TExtended>(pixel - pixelStart_) * viewSpan_ / PixelLength();
     return horizontal_ ? double(viewMin_ + d) : double(viewMax_ - d);
 }
 
@@ -174,20 +180,21 @@ TAxisTicks TChartAxis::CalcTicks(const TTextMeasure& measure) const {
         return ticks;
     double v = viewMax_;
     if (viewMin_ != viewMax_ && roundFirstLabel_)
-        v = double(std::trunc(static_cast<long double>(viewMax_) / step) * step);
+        v = double(ExtendedTrunc(static_cast<TExtended>(viewMax_) / step) * step);
     // Stepping down; a step below the value's resolution would never get anywhere.
     while (v > viewMax_) {
-        const double next = double(static_cast<long double>(v) - step);
+        const double next = double(static_cast<TExtended>(v) - step);
         if (next == v)
             break;
         v = next;
     }
     // The tolerance lets a label exactly at a zero or positive minimum through,
     // but not one exactly at a negative minimum.
-    const double limit = double((static_cast<long double>(viewMin_) - 1e-12L) / 1.000000000001L);
+    const double limit = double((static_cast<TExtended>(viewMin_) - ExtendedConstants::Pico) /
+                                ExtendedConstants::OnePlusPico);
     while (v >= limit && int(ticks.Labels.size()) < MaxTickPositions) {
         ticks.Labels.push_back({v, ValueToPixel(v), FormatAxisLabel(v)});
-        v = double(static_cast<long double>(v) - step);
+        v = double(static_cast<TExtended>(v) - step);
     }
     std::vector<int> positions;
     for (const TAxisLabel& label : ticks.Labels)

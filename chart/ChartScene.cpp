@@ -2,6 +2,7 @@
 
 #include "chart/AxisPainter.h"
 #include "input/Errors.h"
+#include "input/Extended.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +12,7 @@ namespace {
 
 // A margin in pixels: percent of the extent, rounded half away from zero.
 int MarginPixels(int percent, int extent) {
-    return int(std::lround(static_cast<long double>(percent) * extent / 100));
+    return int(ExtendedRoundHalfAway(static_cast<TExtended>(percent) * extent / 100));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "chart/GapColumn.h"
 #include "input/Errors.h"
+#include "input/Extended.h"
 
 #include <QString>
 
@@ -28,7 +29,7 @@ class TChartValueList {
     // Value i as read: stored value x Multiplier. Raises ERangeError out of bounds.
     // Inline: a drawing reads every point of every series.
     double Value(int index) const {
-        return double(static_cast<long double>(Stored(index)) * multiplier_);
+        return double(static_cast<TExtended>(Stored(index)) * multiplier_);
     }
     // Value i as stored (what the ordering compares).
     double Stored(int index) const {

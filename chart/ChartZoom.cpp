@@ -1,6 +1,7 @@
 #include "chart/ChartZoom.h"
 
 #include "chart/ChartAxis.h"
+#include "input/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +9,7 @@
 namespace {
 // A drag must exceed this many pixels in both directions to zoom or undo.
 constexpr int MinimumDrag = 16;
-constexpr long double WheelShare = 0.03L;
+constexpr TExtended WheelShare = ExtendedConstants::ThreeHundredths;
 } // namespace
 
 TChartZoom::TChartZoom(TChartAxis& horizontal, TChartAxis& vertical)
@@ -69,11 +70,11 @@ bool TChartZoom::MovePan(const QPoint& point, const QRect& plot) {
     if (restored_)
         SaveScales();
     // The picture follows the mouse: the range moves against the drag.
-    const long double dx = static_cast<long double>(horizontal_.PixelToValue(panLast_.x())) -
-                           horizontal_.PixelToValue(point.x());
+    const TExtended dx = static_cast<TExtended>(horizontal_.PixelToValue(panLast_.x())) -
+                         horizontal_.PixelToValue(point.x());
     horizontal_.SetRange(double(horizontal_.Minimum() + dx), double(horizontal_.Maximum() + dx));
-    const long double dy = static_cast<long double>(vertical_.PixelToValue(panLast_.y())) -
-                           vertical_.PixelToValue(point.y());
+    const TExtended dy = static_cast<TExtended>(vertical_.PixelToValue(panLast_.y())) -
+                         vertical_.PixelToValue(point.y());
     vertical_.SetRange(double(vertical_.Minimum() + dy), double(vertical_.Maximum() + dy));
     panLast_ = point;
     return true;
@@ -90,8 +91,7 @@ bool TChartZoom::Undo() {
 
 void TChartZoom::Wheel(int notches) {
     for (int i = 0; i < std::abs(notches); ++i) {
-        const long double span =
-            static_cast<long double>(vertical_.Maximum()) - vertical_.Minimum();
+        const TExtended span = static_cast<TExtended>(vertical_.Maximum()) - vertical_.Minimum();
         vertical_.Shift(double(notches > 0 ? WheelShare * span : -WheelShare * span));
     }
 }

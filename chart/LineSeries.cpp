@@ -5,6 +5,7 @@
 #include "chart/RectFiller.h"
 #include "chart/SeriesPixels.h"
 #include "chart/SeriesWindow.h"
+#include "input/Extended.h"
 
 #include <QPainter>
 #include <optional>
@@ -13,9 +14,9 @@ namespace {
 
 // Where the line through points i-1 and i crosses the left edge of the plot.
 QPoint LeftEdgeStart(const TChartSeries& series, int i, const TSeriesCanvas& canvas) {
-    const long double x0 = series.XValue(i - 1), y0 = series.YValue(i - 1);
-    const long double x1 = series.XValue(i), y1 = series.YValue(i);
-    long double y = y0;
+    const TExtended x0 = series.XValue(i - 1), y0 = series.YValue(i - 1);
+    const TExtended x1 = series.XValue(i), y1 = series.YValue(i);
+    TExtended y = y0;
     if (x1 != x0)
         y = y0 + (y1 - y0) * (canvas.Horizontal.ViewMin() - x0) / (x1 - x0);
     return QPoint(canvas.PlotRect.left(), canvas.Vertical.ValueToPixel(double(y)));

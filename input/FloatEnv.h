@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/Extended.h"
+
 #include <cfenv>
 #include <cstdint>
 
@@ -25,16 +27,61 @@ void CheckFloatFaults();
 // Resets the environment and raises the error of the pending fault.
 [[noreturn]] void RaiseFloatFault();
 
-// Whether invalid operation, division by zero or overflow is flagged by the x87 unit
-// or by SSE. Inline and without a library call: the root finder stores a double
-// hundreds of times per search, and this test is most of the cost of a store.
+// Whether the software extended arithmetic has flagged invalid operation, division by
+// zero or overflow; never where the hardware computes.
+inline bool SoftFloatFaultPending() {
+#if LABS_SOFT_EXTENDED
+    return (SoftExtendedFlags() & (FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) != 0;
+#else
+    return false;
+#endif
+}
+
+// Whether invalid operation, division by zero or overflow is flagged: by the x87 unit
+// or by SSE on x86-64, by the hardware's double arithmetic elsewhere, and by the
+// software extended arithmetic where it stands in for the x87. Inline and without a
+// library call on x86-64: the root finder stores a double hundreds of times per
+// search, and this test is most of the cost of a store.
 inline bool FloatFaultPending() {
+#if defined(__x86_64__) && !LABS_SOFT_EXTENDED
     std::uint16_t status;
     std::uint32_t csr;
     asm volatile("fnstsw %0" : "=m"(status) : : "memory");
     asm volatile("stmxcsr %0" : "=m"(csr) : : "memory");
     // The three flags sit at the same bits in both status words.
     return ((status | csr) & (FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) != 0;
+#else
+    // Only the double arithmetic runs on the hardware here (SSE or the other CPU's
+    // floating-point unit), so the library's test of its flags covers it.
+    asm volatile("" ::: "memory");
+    return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0 ||
+           SoftFloatFaultPending();
+#endif
+}
+
+// The whole floating-point state a computation may change: the hardware's
+// environment and, where it is in use, the software arithmetic's flags.
+struct TFloatState {
+    std::fenv_t Hardware;
+#if LABS_SOFT_EXTENDED
+    int Soft = 0;
+#endif
+};
+
+inline TFloatState SaveFloatState() {
+    TFloatState state;
+    std::fegetenv(&state.Hardware);
+#if LABS_SOFT_EXTENDED
+    state.Soft = SoftExtendedFlags();
+#endif
+    return state;
+}
+
+inline void RestoreFloatState(const TFloatState& state) {
+    std::fesetenv(&state.Hardware);
+#if LABS_SOFT_EXTENDED
+    SetSoftExtendedFlags(state.Soft);
+#endif
 }
 
 // When a computation tests the fault flags: after every store (the rule), or only once
@@ -45,7 +92,7 @@ enum class TFaultChecks { AtEveryStore, Deferred };
 // a magnitude beyond the double range is "Floating point overflow". The deferred form
 // only rounds; the value is the same.
 template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
-inline double StoreDouble(long double value) {
+inline double StoreDouble(TExtended value) {
     if constexpr (Checks == TFaultChecks::AtEveryStore) {
         volatile double stored = static_cast<double>(value);
         if (FloatFaultPending())
@@ -86,15 +133,14 @@ void RunWithDeferredFaultChecks(Fast&& fast, Checked&& checked, Undo&& undo) {
         checked();
         return;
     }
-    std::fenv_t entry;
-    std::fegetenv(&entry);
+    const TFloatState entry = SaveFloatState();
     try {
         fast();
         if (!FloatFaultPending())
             return;
     } catch (...) {
     }
-    std::fesetenv(&entry);
+    RestoreFloatState(entry);
     undo();
     checked();
 }

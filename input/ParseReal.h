@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/Extended.h"
+
 #include <QString>
 
 // Coefficient text to a number. Syntax: leading blanks (code 32 only), an optional
@@ -11,7 +13,7 @@
 // an overflowing or invalid computation makes the text invalid.
 // Raises EConvertError "'%s' is not a valid floating point value" with the text as
 // passed. The flags of the caller's environment are left as they were.
-long double ParseReal(const QString& text);
+TExtended ParseReal(const QString& text);
 
 // ParseReal followed by the store into a double: beyond the double range this
 // raises EOverflow ("Floating point overflow").

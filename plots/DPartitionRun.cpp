@@ -1,5 +1,6 @@
 #include "plots/DPartitionRun.h"
 
+#include "input/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "plots/AxisRange.h"
@@ -54,15 +55,15 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
     double yprev = 0;
     while (w <= 10) {
         const double omega = w; // the sample's frequency: w moves on before the points are added
-        const double x = StoreDouble((static_cast<long double>(c.a1) * w) * w);
-        const double y = StoreDouble(((static_cast<long double>(c.a0) * w) * w - c.a2) * w);
+        const double x = StoreDouble((static_cast<TExtended>(c.a1) * w) * w);
+        const double y = StoreDouble(((static_cast<TExtended>(c.a0) * w) * w - c.a2) * w);
         peak.Take(y);
         if (yprev < 0 && y > 0)
             e.xcross = x;
         yprev = y;
         if (x < e.xmin)
             e.xmin = x;
-        w = StoreDouble(w + 0.01L);
+        w = StoreDouble(w + ExtendedConstants::Hundredth);
         target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
         target.AddSample(PlotSeries::MirrorCurve, -omega, x, -y, clRed);
     }
@@ -71,17 +72,18 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
 }
 
 void ShowRanges(const Extremes& e, PlotTarget& target) {
-    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - 3.0L),
-                 StoreDouble(e.xcross + 13.0L));
-    const double halfHeight = StoreDouble(std::fabs(e.ypeak) + 3.0L);
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - TExtended(3)),
+                 StoreDouble(e.xcross + TExtended(13)));
+    const double halfHeight = StoreDouble(std::fabs(e.ypeak) + TExtended(3));
     SetAxisRange(target, PlotAxis::Left, -halfHeight, halfHeight);
 }
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-4.0L * e.xcross), 0, clDefault);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(4.0L * e.xcross), 0, clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-4.0L * e.ypeak), clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(4.0L * e.ypeak), clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-TExtended(4) * e.xcross), 0,
+                    clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(TExtended(4) * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-TExtended(4) * e.ypeak), clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(TExtended(4) * e.ypeak), clDefault);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "plots/HodographRun.h"
 
+#include "input/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "plots/AxisRange.h"
@@ -29,8 +30,8 @@ Coefficients ParseAll(const QStringList& texts) {
 // The third-order test compares the two extended products alone; the signs of the
 // coefficients are deliberately not examined. Returns false after the notice.
 bool PassesStabilityTest(const Coefficients& c, PlotTarget& target) {
-    const long double p0 = static_cast<long double>(c.a0) * c.a3;
-    const long double p1 = static_cast<long double>(c.a1) * c.a2;
+    const TExtended p0 = static_cast<TExtended>(c.a0) * c.a3;
+    const TExtended p1 = static_cast<TExtended>(c.a1) * c.a2;
     if (p0 > p1) {
         target.ShowNotice(kUnstableNotice);
         return false;
@@ -50,8 +51,8 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
     double yprev = 0;
     while (w <= 13) {
         const double omega = w; // the sample's frequency: w moves on before the point is added
-        const double x = StoreDouble(c.a3 - (static_cast<long double>(c.a1) * w) * w);
-        const double y = StoreDouble((c.a2 - (static_cast<long double>(c.a0) * w) * w) * w);
+        const double x = StoreDouble(c.a3 - (static_cast<TExtended>(c.a1) * w) * w);
+        const double y = StoreDouble((c.a2 - (static_cast<TExtended>(c.a0) * w) * w) * w);
         if (yprev > 0 && y < 0)
             e.xcross = x;
         yprev = y;
@@ -59,23 +60,25 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
             e.xmax = x;
         if (y > e.ymax)
             e.ymax = y;
-        w = StoreDouble(w + 0.1L);
+        w = StoreDouble(w + ExtendedConstants::Tenth);
         target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
     }
     return e;
 }
 
 void ShowRanges(const Extremes& e, PlotTarget& target) {
-    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xcross - 1.0L),
-                 StoreDouble(e.xmax + 1.0L));
-    SetAxisRange(target, PlotAxis::Left, StoreDouble(-(e.ymax + 1.0L)), StoreDouble(e.ymax + 1.0L));
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xcross - TExtended(1)),
+                 StoreDouble(e.xmax + TExtended(1)));
+    SetAxisRange(target, PlotAxis::Left, StoreDouble(-(e.ymax + TExtended(1))),
+                 StoreDouble(e.ymax + TExtended(1)));
 }
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * e.xcross), 0, clDefault);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xcross), 0, clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * e.ymax), clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-TExtended(3) * e.xcross), 0,
+                    clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(TExtended(3) * e.xcross), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-TExtended(3) * e.ymax), clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(TExtended(3) * e.ymax), clDefault);
 }
 
 } // namespace

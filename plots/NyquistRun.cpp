@@ -1,5 +1,6 @@
 #include "plots/NyquistRun.h"
 
+#include "input/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/KeystrokeFilter.h"
 #include "input/ParseReal.h"
@@ -53,22 +54,22 @@ void Track(Extremes& e, double u, double v) {
 // ω <= 10. den, U, V and ω are stored doubles; the stores raise the faults.
 template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, PlotTarget& target) {
     Extremes e;
-    double w = c.a3 == 0 ? StoreDouble<Checks>(0.002L) : 0.0;
+    double w = c.a3 == 0 ? StoreDouble<Checks>(ExtendedConstants::TwoThousandths) : 0.0;
     // The loop ends after 5000 samples whatever the values; a fast pass looks at the
     // flags now and then only, since each look stalls the floating-point unit.
     for (int sample = 0; w <= 10; ++sample) {
         if (sample % 256 == 255)
             StopOnPendingFault<Checks>();
         const double omega = w; // the sample's frequency: w moves on before the point is added
-        const long double re = c.a3 - (static_cast<long double>(c.a1) * w) * w;
-        const long double im =
-            static_cast<long double>(c.a2) * w - ((static_cast<long double>(c.a0) * w) * w) * w;
+        const TExtended re = c.a3 - (static_cast<TExtended>(c.a1) * w) * w;
+        const TExtended im =
+            static_cast<TExtended>(c.a2) * w - ((static_cast<TExtended>(c.a0) * w) * w) * w;
         const double den = StoreDouble<Checks>(re * re + im * im);
-        const long double p = c.b3 - (static_cast<long double>(c.b1) * w) * w;
-        const long double q = static_cast<long double>(c.b2) * w;
+        const TExtended p = c.b3 - (static_cast<TExtended>(c.b1) * w) * w;
+        const TExtended q = static_cast<TExtended>(c.b2) * w;
         const double u = StoreDouble<Checks>((p * re + q * im) / den);
         const double v = StoreDouble<Checks>(((re * c.b2) * w - p * im) / den);
-        w = StoreDouble<Checks>(w + 0.002L);
+        w = StoreDouble<Checks>(w + ExtendedConstants::TwoThousandths);
         Track(e, u, v);
         target.AddSample(PlotSeries::Curve, omega, u, v, clRed);
     }
@@ -87,16 +88,19 @@ Extremes SampleResponse(const Coefficients& c, PlotTarget& target) {
 }
 
 void ShowRanges(const Extremes& e, PlotTarget& target) {
-    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - 1.0L), StoreDouble(e.xmax + 1.0L));
-    SetAxisRange(target, PlotAxis::Left, StoreDouble(e.ymin - 1.0L), StoreDouble(e.ymax + 1.0L));
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - TExtended(1)),
+                 StoreDouble(e.xmax + TExtended(1)));
+    SetAxisRange(target, PlotAxis::Left, StoreDouble(e.ymin - TExtended(1)),
+                 StoreDouble(e.ymax + TExtended(1)));
 }
 
 void AddAxisLines(const Extremes& e, PlotTarget& target) {
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-3.0L * std::fabs(e.xmin)), 0,
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-TExtended(3) * std::fabs(e.xmin)), 0,
                     clDefault);
-    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(3.0L * e.xmax), 0, clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-3.0L * std::fabs(e.ymin)), clDefault);
-    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(3.0L * e.ymax), clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(TExtended(3) * e.xmax), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-TExtended(3) * std::fabs(e.ymin)),
+                    clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(TExtended(3) * e.ymax), clDefault);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 
 #include <cmath>
@@ -23,8 +24,6 @@ inline constexpr double ZeroThreshold = 1e-15;
 // part between the SSE and x87 registers through memory, which cost more than the
 // arithmetic.
 
-using TExtended = long double;
-
 inline TComplex ComplexConjugate(TComplex z) {
     return {z.Re, -z.Im};
 }
@@ -40,7 +39,7 @@ template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
 inline double ComplexModulus(TComplex z) {
     const TExtended re = z.Re;
     const TExtended im = z.Im;
-    return StoreDouble<Checks>(std::sqrt(re * re + im * im));
+    return StoreDouble<Checks>(ExtendedSqrt(re * re + im * im));
 }
 
 template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
@@ -75,12 +74,11 @@ inline TComplex ComplexDiv(TComplex a, TComplex b) {
 // |Re| < ZeroThreshold z counts as lying on the imaginary axis, whose angle is the
 // double nearest to pi/2, as a stored angle is.
 template <TFaultChecks Checks = TFaultChecks::AtEveryStore> inline double ComplexAngle(TComplex z) {
-    constexpr TExtended pi = 3.141592653589793238462643383279502884L;
     constexpr double halfPi = 1.5707963267948966;
     if (std::fabs(z.Re) < ZeroThreshold)
         return z.Im >= 0.0 ? halfPi : -halfPi;
-    const TExtended theta = std::atan(static_cast<TExtended>(z.Im) / z.Re);
-    return StoreDouble<Checks>(z.Re < 0.0 ? theta + pi : theta);
+    const TExtended theta = ExtendedAtan(static_cast<TExtended>(z.Im) / z.Re);
+    return StoreDouble<Checks>(z.Re < 0.0 ? theta + ExtendedConstants::Pi : theta);
 }
 
 // One square root in polar form with the angle of ComplexAngle: the principal root
@@ -91,6 +89,6 @@ template <TFaultChecks Checks = TFaultChecks::AtEveryStore>
 inline TComplex ComplexSqrt(TComplex z) {
     const double r = ComplexModulus<Checks>(z);
     const TExtended half = static_cast<TExtended>(ComplexAngle<Checks>(z)) / 2;
-    const TExtended s = std::sqrt(static_cast<TExtended>(r));
-    return StoreComplex<Checks>(s * std::cos(half), s * std::sin(half));
+    const TExtended s = ExtendedSqrt(static_cast<TExtended>(r));
+    return StoreComplex<Checks>(s * ExtendedCos(half), s * ExtendedSin(half));
 }

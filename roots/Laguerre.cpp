@@ -7,5 +7,5 @@
 bool IsConverged(double tol, double absP, double absStep, double absX) {
     if (absP <= ZeroThreshold)
         return true;
-    return absStep < std::fabs(static_cast<long double>(tol) * absX);
+    return absStep < ExtendedAbs(static_cast<TExtended>(tol) * absX);
 }

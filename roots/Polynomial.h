@@ -39,6 +39,7 @@ inline TPolynomialValues EvalPolynomial(int n, const TCoeffArray& a, TComplex x)
     TPolynomialValues values;
     values.p = b[0];
     values.dp = c[1];
-    values.d2p = {StoreDouble<Checks>(2.0L * d.Re), StoreDouble<Checks>(2.0L * d.Im)};
+    values.d2p = {StoreDouble<Checks>(TExtended(2) * d.Re),
+                  StoreDouble<Checks>(TExtended(2) * d.Im)};
     return values;
 }

@@ -24,9 +24,15 @@ DecimalDigits WriteDigits(double value) {
     DecimalDigits result;
     result.negative = std::signbit(value);
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<long double>(value)),
-                      std::chars_format::scientific, kWrittenDigits - 1);
+    // Every double is exact in either type, so both write the same correctly rounded
+    // digits; the software build has no extended writer of its own.
+#if LABS_SOFT_EXTENDED
+    const double magnitude = std::fabs(value);
+#else
+    const long double magnitude = std::fabs(static_cast<long double>(value));
+#endif
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, kWrittenDigits - 1);
     const std::string text(buffer, written.ptr);
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)

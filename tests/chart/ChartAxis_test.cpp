@@ -2,6 +2,7 @@
 #include "FixedMeasure.h"
 #include "chart/AxisException.h"
 #include "chart/ChartAxis.h"
+#include "input/ParseReal.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -140,7 +141,7 @@ TEST(ChartAxis, SetRangeSwapsKeepsAMinimumSpanAndSkipsChecks) {
         {-5, -2, -5, -2},     // below zero, no check
         {12, -5, -5, 12},     // swapped
         {3, 3, 3, 3 + 1e-10}, // widened to the minimum span
-        {1, 1 + 1e-11, 1, double(1 + 1e-10L)},
+        {1, 1 + 1e-11, 1, double(TExtended(1) + ParseReal(QStringLiteral("1E-10")))},
         {0, 1e-10, 0, 1e-10}, // exactly the minimum span stays
     };
     for (const Case& c : cases) {
@@ -292,10 +293,11 @@ TEST(ChartAxis, LabelsOfADecimalRangeComeFromRepeatedSubtraction) {
     const TAxisTicks ticks = axis.CalcTicks(FixedMeasure());
     // 0.3 / 0.02 falls just short of 15: the first label is 0.28.
     ASSERT_EQ(ticks.Labels.size(), 15u);
-    double v = double(std::trunc(0.3L / ticks.LabelStep) * ticks.LabelStep);
+    double v = double(ExtendedTrunc(ParseReal(QStringLiteral("3E-1")) / ticks.LabelStep) *
+                      ticks.LabelStep);
     for (const TAxisLabel& label : ticks.Labels) {
         EXPECT_EQ(label.Value, v);
-        v = double(v - static_cast<long double>(ticks.LabelStep));
+        v = double(v - static_cast<TExtended>(ticks.LabelStep));
     }
     // The last value is a rounding residue near zero; it reads as "0", not "-0".
     EXPECT_LT(std::fabs(ticks.Labels.back().Value), 1e-15);

@@ -6,6 +6,8 @@
 
 #include "input/Errors.h"
 #include "input/FloatEnv.h"
+#include "input/ParseReal.h"
+#include "tests/input/OpaqueExtended.h"
 
 #include <gtest/gtest.h>
 
@@ -17,24 +19,19 @@
 
 namespace {
 
-long double Opaque(long double value) {
-    volatile long double held = value;
-    return held;
-}
-
 enum class Op { Fine, Overflow, ZeroDivide, Invalid, RangeError };
 
 // One stored value; the fault kinds fault where they say (Overflow only in the store).
 template <TFaultChecks Checks> double Perform(Op op) {
     switch (op) {
     case Op::Fine:
-        return StoreDouble<Checks>(Opaque(1.5L) * Opaque(3.0L));
+        return StoreDouble<Checks>(Opaque(1.5) * Opaque(3.0));
     case Op::Overflow:
-        return StoreDouble<Checks>(Opaque(1e300L) * Opaque(1e300L));
+        return StoreDouble<Checks>(Opaque(1e300) * Opaque(1e300));
     case Op::ZeroDivide:
-        return StoreDouble<Checks>(Opaque(1.0L) / Opaque(0.0L));
+        return StoreDouble<Checks>(Opaque(1.0) / Opaque(0.0));
     case Op::Invalid:
-        return StoreDouble<Checks>(Opaque(0.0L) / Opaque(0.0L));
+        return StoreDouble<Checks>(Opaque(0.0) / Opaque(0.0));
     case Op::RangeError:
         CheckIndex(4, 0, 3);
     }
@@ -154,8 +151,7 @@ TEST(DeferredRunEntry, PendingFaultGoesStraightToTheCheckedPass) {
     ResetFloatEnvironment();
     // A fault left from before the computation is raised by its first store, as it
     // would be without deferral.
-    volatile long double left = Opaque(0.0L) / Opaque(0.0L);
-    (void)left;
+    Opaque(Opaque(0.0) / Opaque(0.0));
     std::vector<double> out;
     Passes passes;
     EXPECT_THROW(RunDeferred({Op::Fine}, out, passes), EInvalidOp);
@@ -169,10 +165,10 @@ TEST(DeferredRunEntry, CheckedPassStartsFromTheEntryEnvironment) {
     std::feraiseexcept(FE_INEXACT);
     int flagsAtCheckedStart = -1;
     EXPECT_THROW(RunWithDeferredFaultChecks(
-                     [] { StoreDouble<TFaultChecks::Deferred>(Opaque(1e300L) * Opaque(1e300L)); },
+                     [] { StoreDouble<TFaultChecks::Deferred>(Opaque(1e300) * Opaque(1e300)); },
                      [&] {
                          flagsAtCheckedStart = std::fetestexcept(FE_ALL_EXCEPT);
-                         StoreDouble(Opaque(1e300L) * Opaque(1e300L));
+                         StoreDouble(Opaque(1e300) * Opaque(1e300));
                      },
                      [] {}),
                  EOverflow);
@@ -187,10 +183,10 @@ TEST(DeferredRunEntry, StopOnPendingFaultEndsALongFastPass) {
                          for (long k = 0; k < 1'000'000'000; ++k) {
                              StopOnPendingFault<TFaultChecks::Deferred>();
                              ++rounds;
-                             StoreDouble<TFaultChecks::Deferred>(Opaque(0.0L) / Opaque(0.0L));
+                             StoreDouble<TFaultChecks::Deferred>(Opaque(0.0) / Opaque(0.0));
                          }
                      },
-                     [] { StoreDouble(Opaque(0.0L) / Opaque(0.0L)); }, [] {}),
+                     [] { StoreDouble(Opaque(0.0) / Opaque(0.0)); }, [] {}),
                  EInvalidOp);
     EXPECT_EQ(rounds, 1);
 }
@@ -199,14 +195,12 @@ TEST(DeferredRunEntry, DeferredStoreRoundsLikeTheCheckedOne) {
     ResetFloatEnvironment();
     // Halfway cases and values beyond a double's significand, subnormals and the edge
     // of the range: the deferred store must round exactly as the checked one.
-    const long double values[] = {1.0L + 0x1p-53L,
-                                  1.0L + 0x1p-53L + 0x1p-63L,
-                                  -0x1.fffffffffffff8p0L,
-                                  0x1p-1074L * 1.5L,
-                                  0x1p-1075L,
-                                  1.7976931348623157e308L,
-                                  3.0L / 7.0L};
-    for (const long double value : values) {
+    const TExtended values[] = {
+        TExtended(1.0) + 0x1p-53,    TExtended(1.0) + 0x1p-53 + 0x1p-63,
+        -(TExtended(2.0) - 0x1p-53), TExtended(0x1p-1074) * 1.5,
+        TExtended(0x1p-1074) * 0.5,  ParseReal(QStringLiteral("17976931348623157E292")),
+        TExtended(3.0) / 7.0};
+    for (const TExtended value : values) {
         const double checked = StoreDouble(Opaque(value));
         const double deferred = StoreDouble<TFaultChecks::Deferred>(Opaque(value));
         EXPECT_EQ(std::memcmp(&checked, &deferred, sizeof checked), 0)

@@ -5,9 +5,11 @@
 // fault at its store.
 
 #include "input/Errors.h"
+#include "input/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"
+#include "tests/input/OpaqueExtended.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +21,14 @@
 
 namespace {
 
+// The x87's precision, rounding and masks; where there is no x87 unit, the bits the
+// start-up environment would give it, as the software type behaves that way.
 std::uint16_t X87ControlWord() {
-    std::uint16_t word = 0;
+    std::uint16_t word = 0x037F;
+#if defined(__x86_64__)
     asm volatile("fnstcw %0" : "=m"(word));
+#endif
     return word;
-}
-
-// Values that come from outside, so that nothing can be folded at compile time.
-long double Opaque(long double value) {
-    volatile long double held = value;
-    return held;
 }
 
 class FloatEnvTest : public ::testing::Test {
@@ -45,15 +45,15 @@ TEST_F(FloatEnvTest, StartUpEnvironment) {
 }
 
 TEST_F(FloatEnvTest, IntermediatesKeepSixtyFourBits) {
-    const long double one = Opaque(1.0L);
-    const long double tiny = Opaque(0x1p-63L); // lost in a 53-bit significand
+    const TExtended one = Opaque(1.0);
+    const TExtended tiny = Opaque(0x1p-63); // lost in a 53-bit significand
     EXPECT_NE(one + tiny, one);
     EXPECT_EQ(Opaque(one + tiny) - one, tiny);
 }
 
 struct Fault {
     const char* name;
-    std::function<long double()> compute;
+    std::function<TExtended()> compute;
     const char* message; // empty: no error at all
 };
 
@@ -62,7 +62,7 @@ class FaultAtStore : public FloatEnvTest, public ::testing::WithParamInterface<F
 TEST_P(FaultAtStore, BecomesItsErrorAtTheStore) {
     const Fault& row = GetParam();
     ClearFloatFlags();
-    const long double value = row.compute();
+    const TExtended value = row.compute();
     if (*row.message == '\0') {
         EXPECT_NO_THROW(StoreDouble(value)) << row.name;
         return;
@@ -76,7 +76,7 @@ TEST_P(FaultAtStore, BecomesItsErrorAtTheStore) {
     // Clean afterwards: no flag pending, the start-up control word, a sound store.
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0) << row.name;
     EXPECT_EQ(X87ControlWord() & 0x0F3F, 0x033F) << row.name;
-    EXPECT_EQ(StoreDouble(Opaque(2.5L) * Opaque(2.0L)), 5.0) << row.name;
+    EXPECT_EQ(StoreDouble(Opaque(2.5) * Opaque(2.0)), 5.0) << row.name;
 }
 
 const char* const kZeroDivide = "Floating point division by zero";
@@ -86,27 +86,28 @@ const char* const kOverflow = "Floating point overflow";
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, FaultAtStore,
     ::testing::Values(
-        Fault{"one over zero", [] { return Opaque(1.0L) / Opaque(0.0L); }, kZeroDivide},
-        Fault{"minus one over zero", [] { return Opaque(-1.0L) / Opaque(0.0L); }, kZeroDivide},
-        Fault{"zero over zero", [] { return Opaque(0.0L) / Opaque(0.0L); }, kInvalid},
-        Fault{"root of minus one", [] { return std::sqrt(Opaque(-1.0L)); }, kInvalid},
+        Fault{"one over zero", [] { return Opaque(1.0) / Opaque(0.0); }, kZeroDivide},
+        Fault{"minus one over zero", [] { return Opaque(-1.0) / Opaque(0.0); }, kZeroDivide},
+        Fault{"zero over zero", [] { return Opaque(0.0) / Opaque(0.0); }, kInvalid},
+        Fault{"root of minus one", [] { return ExtendedSqrt(Opaque(-1.0)); }, kInvalid},
         Fault{"infinity minus infinity",
               [] {
-                  const long double inf = Opaque(std::numeric_limits<long double>::infinity());
+                  const TExtended inf = Opaque(ExtendedConstants::Infinity);
                   return inf - inf;
               },
               kInvalid},
         Fault{"beyond extended range",
-              [] { return Opaque(std::numeric_limits<long double>::max()) * Opaque(2.0L); },
+              [] { return Opaque(ExtendedFromImage(0x7ffe, ~0ull)) * Opaque(2.0); }, kOverflow},
+        Fault{"beyond double range on store", [] { return Opaque(1e308) * Opaque(10.0); },
               kOverflow},
-        Fault{"beyond double range on store", [] { return Opaque(1e308L) * Opaque(10.0L); },
-              kOverflow},
-        Fault{"negative beyond double range", [] { return Opaque(-1e4000L); }, kOverflow},
-        Fault{"underflow to zero", [] { return Opaque(1e-300L) * Opaque(1e-300L); }, ""},
-        Fault{"below the smallest subnormal", [] { return Opaque(1e-400L); }, ""},
+        Fault{"negative beyond double range",
+              [] { return Opaque(ParseReal(QStringLiteral("-1E4000"))); }, kOverflow},
+        Fault{"underflow to zero", [] { return Opaque(1e-300) * Opaque(1e-300); }, ""},
+        Fault{"below the smallest subnormal",
+              [] { return Opaque(ParseReal(QStringLiteral("1E-400"))); }, ""},
         Fault{"subnormal operand",
-              [] { return Opaque(std::numeric_limits<double>::denorm_min()) * Opaque(3.0L); }, ""},
-        Fault{"inexact", [] { return Opaque(1.0L) / Opaque(3.0L); }, ""}),
+              [] { return Opaque(std::numeric_limits<double>::denorm_min()) * Opaque(3.0); }, ""},
+        Fault{"inexact", [] { return Opaque(1.0) / Opaque(3.0); }, ""}),
     [](const ::testing::TestParamInfo<Fault>& info) {
         std::string name = info.param.name;
         for (char& c : name)
@@ -124,9 +125,9 @@ TEST_F(FloatEnvTest, FaultSeenWhereTheValueIsStored) {
     ClearFloatFlags();
     int stores = 0;
     try {
-        const double before = StoreDouble(static_cast<long double>(numerator) + 1.0L);
+        const double before = StoreDouble(static_cast<TExtended>(numerator) + 1.0);
         ++stores;
-        const long double quotient = static_cast<long double>(numerator) / divisor;
+        const TExtended quotient = static_cast<TExtended>(numerator) / divisor;
         const double after = StoreDouble(quotient);
         ++stores;
         ADD_FAILURE() << "no error; stored " << before << " and " << after;
@@ -138,8 +139,8 @@ TEST_F(FloatEnvTest, FaultSeenWhereTheValueIsStored) {
 
 // Underflow stays silent also when the tiny value is stored as a double.
 TEST_F(FloatEnvTest, UnderflowGivesZeroOrSubnormal) {
-    EXPECT_EQ(StoreDouble(Opaque(1e-400L)), 0.0);
-    const double subnormal = StoreDouble(Opaque(1e-310L));
+    EXPECT_EQ(StoreDouble(Opaque(ParseReal(QStringLiteral("1E-400")))), 0.0);
+    const double subnormal = StoreDouble(Opaque(ParseReal(QStringLiteral("1E-310"))));
     EXPECT_EQ(std::fpclassify(subnormal), FP_SUBNORMAL);
 }
 

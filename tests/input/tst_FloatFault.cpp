@@ -8,6 +8,7 @@
 #include "input/LabsTestMain.h"
 #include "input/LinkLabel.h"
 #include "input/ModalBoxWatcher.h"
+#include "input/OpaqueExtended.h"
 #include "input/Regional.h"
 
 #include <QLabel>
@@ -31,9 +32,9 @@ class QuotientForm : public TLabForm {
         const double a = ReadCoefficient(edta0);
         const double b = ReadCoefficient(edta1);
         result->setText(QString()); // what came before the fault stays done
-        const double quotient = StoreDouble(static_cast<long double>(a) / b);
+        const double quotient = StoreDouble(static_cast<TExtended>(a) / b);
         const double scaled =
-            StoreDouble(quotient * static_cast<long double>(ReadCoefficient(edta2)));
+            StoreDouble(quotient * static_cast<TExtended>(ReadCoefficient(edta2)));
         result->setText(QString::number(scaled));
         ++completed;
     }
@@ -134,9 +135,7 @@ class FloatFaultTest : public QObject {
         form.show();
         for (QLineEdit* field : form.CoefficientFields())
             field->setText(QStringLiteral("2"));
-        volatile long double zero = 0.0L;
-        volatile long double stray = 1.0L / zero;
-        (void)stray;
+        Opaque(Opaque(1.0) / Opaque(0.0));
         ModalBoxWatcher boxes;
         QTest::mouseClick(form.lblRun, Qt::LeftButton);
         QCOMPARE(boxes.Texts(), QStringList());
