@@ -334,10 +334,11 @@ constexpr std::array<std::uint16_t, 384> reciprocalRootSeeds = [] {
 }();
 
 // 1/sqrt(a / 2^64) for a in [2^62, 2^64), scaled by 2^62: Newton's iteration
-// y <- y (3 - A y^2) / 2 on the table's seed, in fixed point, to about 58 bits.
+// y <- y (3 - A y^2) / 2 twice on the table's nine-bit seed, in fixed point: about
+// 34 bits, which the correction step in IntegerSquareRoot carries to the last unit.
 std::uint64_t ReciprocalSquareRoot(std::uint64_t a) {
     std::uint64_t y = static_cast<std::uint64_t>(reciprocalRootSeeds[(a >> 55) - 128]) << 47;
-    for (int step = 0; step < 3; ++step) {
+    for (int step = 0; step < 2; ++step) {
         const auto ySquared = static_cast<std::uint64_t>((static_cast<UInt128>(y) * y) >> 64);
         const auto product = static_cast<std::uint64_t>((static_cast<UInt128>(a) * ySquared) >> 64);
         const std::uint64_t three = 3ULL << 60;
@@ -347,8 +348,8 @@ std::uint64_t ReciprocalSquareRoot(std::uint64_t a) {
 }
 
 // Floor of sqrt(n) for n in [2^126, 2^128), and the remainder n - root^2. The
-// reciprocal root gives a close estimate, one correction step with the residual
-// brings it within a unit or two, and exact squares settle the last unit.
+// reciprocal root gives an estimate within about 2^30, one correction step with the
+// residual brings it within a unit, and exact squares settle that unit.
 std::uint64_t IntegerSquareRoot(UInt128 n, UInt128& remainder) {
     const auto high = static_cast<std::uint64_t>(n >> 64);
     const std::uint64_t reciprocal = ReciprocalSquareRoot(high);
@@ -356,9 +357,10 @@ std::uint64_t IntegerSquareRoot(UInt128 n, UInt128& remainder) {
     if (estimate > ~0ULL)
         estimate = ~0ULL;
     const Int128 residual = static_cast<Int128>(n - estimate * estimate);
-    const auto coarseReciprocal = static_cast<Int128>(reciprocal >> 40);
-    estimate =
-        static_cast<UInt128>(static_cast<Int128>(estimate) + ((residual * coarseReciprocal) >> 87));
+    // root - estimate = residual / (root + estimate), about residual * reciprocal / 2^127.
+    const auto shortReciprocal = static_cast<Int128>(reciprocal >> 29);
+    const Int128 correction = ((residual >> 32) * shortReciprocal) >> 66;
+    estimate = static_cast<UInt128>(static_cast<Int128>(estimate) + correction);
     if (estimate > ~0ULL)
         estimate = ~0ULL;
     auto root = static_cast<std::uint64_t>(estimate);
