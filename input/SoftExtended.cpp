@@ -73,12 +73,6 @@ bool IsFiniteNonZero(TSoftExtended x) {
     return exponent != maxExponent && (x.Significand() & integerBit);
 }
 
-// Normal operands: what the labs feed the arithmetic nearly always, so worth one test.
-bool IsNormal(TSoftExtended x) {
-    return static_cast<unsigned>(BiasedExponent(x) - 1) < maxExponent - 1 &&
-           (x.Significand() & integerBit);
-}
-
 TSoftExtended Zero(bool negative) {
     return TSoftExtended::FromBits(SignField(negative), 0);
 }
@@ -206,7 +200,7 @@ TSoftExtended AddFinite(TSoftExtended a, TSoftExtended b, bool bNegative) {
     return RoundAndPack(x.negative, x.exponent - 63, sum);
 }
 
-TSoftExtended AddSpecial(TSoftExtended a, TSoftExtended b, bool bNegative) {
+TSoftExtended AddAnyOperands(TSoftExtended a, TSoftExtended b, bool bNegative) {
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -228,12 +222,6 @@ TSoftExtended AddSpecial(TSoftExtended a, TSoftExtended b, bool bNegative) {
     return AddFinite(a, b, bNegative);
 }
 
-TSoftExtended AddSigned(TSoftExtended a, TSoftExtended b, bool bNegative) {
-    if (IsNormal(a) && IsNormal(b))
-        return AddFinite(a, b, bNegative);
-    return AddSpecial(a, b, bNegative);
-}
-
 TSoftExtended MultiplyFinite(TSoftExtended a, TSoftExtended b) {
     const Unpacked x = Unpack(a);
     const Unpacked y = Unpack(b);
@@ -241,7 +229,7 @@ TSoftExtended MultiplyFinite(TSoftExtended a, TSoftExtended b) {
                         static_cast<UInt128>(x.significand) * y.significand);
 }
 
-TSoftExtended MultiplySpecial(TSoftExtended a, TSoftExtended b) {
+TSoftExtended MultiplyAnyOperands(TSoftExtended a, TSoftExtended b) {
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -255,12 +243,6 @@ TSoftExtended MultiplySpecial(TSoftExtended a, TSoftExtended b) {
     if (IsZero(a) || IsZero(b))
         return Zero(negative);
     return MultiplyFinite(a, b);
-}
-
-TSoftExtended Multiply(TSoftExtended a, TSoftExtended b) {
-    if (IsNormal(a) && IsNormal(b))
-        return MultiplyFinite(a, b);
-    return MultiplySpecial(a, b);
 }
 
 TSoftExtended DivideFinite(TSoftExtended a, TSoftExtended b) {
@@ -281,7 +263,7 @@ TSoftExtended DivideFinite(TSoftExtended a, TSoftExtended b) {
     return RoundAndPack(x.negative != y.negative, x.exponent - y.exponent - 64 - 62, quotient);
 }
 
-TSoftExtended DivideSpecial(TSoftExtended a, TSoftExtended b) {
+TSoftExtended DivideAnyOperands(TSoftExtended a, TSoftExtended b) {
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -300,12 +282,6 @@ TSoftExtended DivideSpecial(TSoftExtended a, TSoftExtended b) {
     if (IsZero(a))
         return Zero(negative);
     return DivideFinite(a, b);
-}
-
-TSoftExtended Divide(TSoftExtended a, TSoftExtended b) {
-    if (IsNormal(a) && IsNormal(b))
-        return DivideFinite(a, b);
-    return DivideSpecial(a, b);
 }
 
 // Floor of the square root of an integer below 2^64, bit by bit: used only to fill
@@ -493,32 +469,29 @@ TSoftExtended RoundToIntegral(TSoftExtended x, bool nearestEven) {
 
 } // namespace
 
-TSoftExtended::TSoftExtended(double value) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
+namespace {
+
+TSoftExtended FromDoubleBits(std::uint64_t bits) {
     const bool negative = (bits >> 63) != 0;
     const int biased = static_cast<int>(bits >> 52) & 0x7ff;
     const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
     if (biased == 0x7ff) {
-        if (fraction == 0) {
-            *this = Infinity(negative);
-            return;
-        }
+        if (fraction == 0)
+            return Infinity(negative);
         // The payload moves up to the top of the fraction; a signaling NaN is quieted.
         if (!(fraction & (1ULL << 51)))
             Raise(FE_INVALID);
-        *this =
-            FromBits(SignField(negative) | maxExponent, indefiniteSignificand | (fraction << 11));
-        return;
+        return TSoftExtended::FromBits(SignField(negative) | maxExponent,
+                                       indefiniteSignificand | (fraction << 11));
     }
-    if (biased == 0 && fraction == 0) {
-        *this = Zero(negative);
-        return;
-    }
+    if (biased == 0 && fraction == 0)
+        return Zero(negative);
     const std::uint64_t significand = biased != 0 ? fraction | (1ULL << 52) : fraction;
     const int exponent = (biased != 0 ? biased : 1) - 1023 - 52;
-    *this = RoundAndPack(negative, exponent, significand); // exact: at most 53 bits
+    return RoundAndPack(negative, exponent, significand); // exact: at most 53 bits
 }
+
+} // namespace
 
 TSoftExtended TSoftExtended::FromInteger(std::int64_t value) {
     const bool negative = value < 0;
@@ -601,13 +574,6 @@ std::uint64_t DoubleBits(TSoftExtended x) {
 
 } // namespace
 
-TSoftExtended::operator double() const {
-    const std::uint64_t bits = DoubleBits(*this);
-    double result;
-    std::memcpy(&result, &bits, sizeof result);
-    return result;
-}
-
 TSoftExtended::operator std::int64_t() const {
     return ToInteger(*this, Rounding::TowardZero, 64);
 }
@@ -618,67 +584,9 @@ TSoftExtended::operator int() const {
     return static_cast<int>(ToInteger(*this, Rounding::TowardZero, 32));
 }
 
-TSoftExtended& TSoftExtended::operator+=(TSoftExtended other) {
-    return *this = *this + other;
-}
-
-TSoftExtended& TSoftExtended::operator-=(TSoftExtended other) {
-    return *this = *this - other;
-}
-
-TSoftExtended& TSoftExtended::operator*=(TSoftExtended other) {
-    return *this = *this * other;
-}
-
-TSoftExtended& TSoftExtended::operator/=(TSoftExtended other) {
-    return *this = *this / other;
-}
-
-TSoftExtended operator+(TSoftExtended a, TSoftExtended b) {
-    return AddSigned(a, b, IsNegative(b));
-}
-
-TSoftExtended operator-(TSoftExtended a, TSoftExtended b) {
-    return AddSigned(a, b, !IsNegative(b));
-}
-
-TSoftExtended operator*(TSoftExtended a, TSoftExtended b) {
-    return Multiply(a, b);
-}
-
-TSoftExtended operator/(TSoftExtended a, TSoftExtended b) {
-    return Divide(a, b);
-}
-
 // Only the sign changes, NaNs included, and nothing is raised.
 TSoftExtended operator-(TSoftExtended a) {
     return TSoftExtended::FromBits(a.SignExponent() ^ signMask, a.Significand());
-}
-
-bool operator==(TSoftExtended a, TSoftExtended b) {
-    return Compare(a, b, false) == 0;
-}
-
-bool operator!=(TSoftExtended a, TSoftExtended b) {
-    return Compare(a, b, false) != 0;
-}
-
-bool operator<(TSoftExtended a, TSoftExtended b) {
-    return Compare(a, b, true) == -1;
-}
-
-bool operator<=(TSoftExtended a, TSoftExtended b) {
-    const int order = Compare(a, b, true);
-    return order == -1 || order == 0;
-}
-
-bool operator>(TSoftExtended a, TSoftExtended b) {
-    return Compare(a, b, true) == 1;
-}
-
-bool operator>=(TSoftExtended a, TSoftExtended b) {
-    const int order = Compare(a, b, true);
-    return order == 1 || order == 0;
 }
 
 TSoftExtended SoftSqrt(TSoftExtended x) {
@@ -722,3 +630,31 @@ bool SoftIsNan(TSoftExtended x) {
 bool SoftSignBit(TSoftExtended x) {
     return IsNegative(x);
 }
+
+namespace SoftExtendedDetail {
+
+TSoftExtended GeneralAdd(TSoftExtended a, TSoftExtended b, bool bNegative) {
+    return AddAnyOperands(a, b, bNegative);
+}
+
+TSoftExtended GeneralMultiply(TSoftExtended a, TSoftExtended b) {
+    return MultiplyAnyOperands(a, b);
+}
+
+TSoftExtended GeneralDivide(TSoftExtended a, TSoftExtended b) {
+    return DivideAnyOperands(a, b);
+}
+
+int GeneralCompare(TSoftExtended a, TSoftExtended b, bool signalOnQuietNan) {
+    return ::Compare(a, b, signalOnQuietNan);
+}
+
+std::uint64_t GeneralDoubleBits(TSoftExtended x) {
+    return DoubleBits(x);
+}
+
+TSoftExtended GeneralFromDouble(std::uint64_t bits) {
+    return FromDoubleBits(bits);
+}
+
+} // namespace SoftExtendedDetail
