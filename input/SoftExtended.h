@@ -138,12 +138,12 @@ inline int CountLeadingZeros(UInt128 x) {
 // its integer bit (bit 63 of kept); false when the result is not a normal number.
 inline bool PackNormal(bool negative, int biased, std::uint64_t kept, std::uint64_t rest,
                        TSoftExtended& result) {
+    // Without branches: ties and near-ties come as often as not.
     constexpr std::uint64_t half = 1ULL << 63;
-    if (rest > half || (rest == half && (kept & 1))) {
-        if (++kept == 0) {
-            kept = kIntegerBit;
-            ++biased;
-        }
+    kept += (rest > half) | ((rest == half) & kept);
+    if (kept == 0) [[unlikely]] {
+        kept = kIntegerBit;
+        ++biased;
     }
     if (biased < 1 || biased > kMaxNormalExponent)
         return false;
@@ -155,25 +155,26 @@ inline bool PackNormal(bool negative, int biased, std::uint64_t kept, std::uint6
 inline TSoftExtended Add(TSoftExtended a, TSoftExtended b, bool bNegative) {
     if (!IsNormal(a) || !IsNormal(b))
         return GeneralAdd(a, b, bNegative);
-    int largerExponent = BiasedExponent(a);
-    int smallerExponent = BiasedExponent(b);
-    std::uint64_t larger = a.Significand();
-    std::uint64_t smaller = b.Significand();
-    bool negative = IsNegative(a);
-    bool otherNegative = bNegative;
-    if (largerExponent < smallerExponent ||
-        (largerExponent == smallerExponent && larger < smaller)) {
-        std::swap(largerExponent, smallerExponent);
-        std::swap(larger, smaller);
-        std::swap(negative, otherNegative);
-    }
-    const int distance = largerExponent - smallerExponent;
+    // The larger magnitude first, chosen by selection rather than branches: the signs
+    // and sizes of the labs' operands follow no pattern a predictor could learn.
+    const int aExponent = BiasedExponent(a);
+    const int bExponent = BiasedExponent(b);
+    const bool aNegative = IsNegative(a);
+    const bool swapped =
+        aExponent < bExponent || (aExponent == bExponent && a.Significand() < b.Significand());
+    const int largerExponent = swapped ? bExponent : aExponent;
+    const int distance = swapped ? bExponent - aExponent : aExponent - bExponent;
+    const std::uint64_t larger = swapped ? b.Significand() : a.Significand();
+    const std::uint64_t smaller = swapped ? a.Significand() : b.Significand();
+    const bool negative = swapped ? bNegative : aNegative;
     if (distance > 63)
         return GeneralAdd(a, b, bNegative); // the smaller one only rounds: rare in the labs
-    // Both significands fit exactly: the larger one's integer bit at 126.
+    // Both significands fit exactly: the larger one's integer bit at 126. A difference
+    // adds the two's complement, which stays exact as the larger comes first.
     const UInt128 x = static_cast<UInt128>(larger) << 63;
     const UInt128 y = static_cast<UInt128>(smaller) << (63 - distance);
-    UInt128 sum = negative == otherNegative ? x + y : x - y;
+    const UInt128 subtract = -static_cast<UInt128>(aNegative != bNegative);
+    UInt128 sum = x + ((y ^ subtract) - subtract);
     if (sum == 0)
         return TSoftExtended(); // exact cancellation gives +0 when rounding to nearest
     const int shift = CountLeadingZeros(sum);
@@ -209,20 +210,19 @@ inline TSoftExtended Divide(TSoftExtended a, TSoftExtended b) {
         return GeneralDivide(a, b);
     const std::uint64_t dividend = a.Significand();
     const std::uint64_t divisor = b.Significand();
-    int biased = BiasedExponent(a) - BiasedExponent(b) + kBias;
-    UInt128 numerator = static_cast<UInt128>(dividend) << 63;
-    if (dividend < divisor) {
-        numerator <<= 1;
-        --biased;
-    }
+    // A quotient of 64 bits exactly: one more bit of dividend when it is the smaller.
+    const int smaller = dividend < divisor;
+    const int biased = BiasedExponent(a) - BiasedExponent(b) + kBias - smaller;
+    const UInt128 numerator = static_cast<UInt128>(dividend) << (63 + smaller);
     const auto quotient = static_cast<std::uint64_t>(numerator / divisor);
     const auto remainder =
         static_cast<std::uint64_t>(numerator - static_cast<UInt128>(quotient) * divisor);
-    constexpr std::uint64_t half = 1ULL << 63;
-    const std::uint64_t rest = remainder > divisor - remainder    ? half + 1
-                               : remainder == divisor - remainder ? half
-                               : remainder != 0                   ? 1
-                                                                  : 0;
+    // What is left against half the divisor: the rounding's view of the bits beyond.
+    const std::uint64_t beyondHalf = divisor - remainder;
+    const std::uint64_t rest =
+        (static_cast<std::uint64_t>(remainder >= beyondHalf) << 63) |
+        static_cast<std::uint64_t>(remainder > beyondHalf ||
+                                   (remainder != 0 && remainder < beyondHalf));
     TSoftExtended result;
     if (PackNormal(IsNegative(a) != IsNegative(b), biased, quotient, rest, result))
         return result;
