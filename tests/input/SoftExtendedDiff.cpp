@@ -1,7 +1,8 @@
 // soft_extended_diff <count> <seed>: runs <count> random operands per operation through
 // the software extended type and through the x87 itself, and compares the result bits
 // (NaN payloads included) and the invalid, zero-divide and overflow flags. Prints a
-// table and the first differing operands; exits non-zero on any difference.
+// table (with how many cases touched a subnormal and how many raised a flag, to show
+// what was covered) and the first differing operands; exits non-zero on any difference.
 // Built only where long double is the x87's 80-bit format.
 
 #include "input/SoftExtended.h"
@@ -109,26 +110,36 @@ struct Outcome {
     std::uint64_t low = 0;
     std::uint64_t high = 0;
     int flags = 0;
-    bool operator==(const Outcome&) const = default;
+    bool subnormal = false; // an extended or double result below the normal range
 };
+
+bool IsSubnormalImage(std::uint16_t signExponent, std::uint64_t significand) {
+    return (signExponent & 0x7fff) == 0 && significand != 0;
+}
+
+bool IsSubnormalDouble(std::uint64_t bits) {
+    return (bits & 0x7ff0000000000000ULL) == 0 && (bits << 1) != 0;
+}
 
 Outcome OfExtended(long double value, int flags) {
     const Image image = ImageOf(value);
-    return {image.significand, image.signExponent, flags};
+    return {image.significand, image.signExponent, flags,
+            IsSubnormalImage(image.signExponent, image.significand)};
 }
 
 Outcome OfSoft(TSoftExtended value, int flags) {
-    return {value.Significand(), value.SignExponent(), flags};
+    return {value.Significand(), value.SignExponent(), flags,
+            IsSubnormalImage(value.SignExponent(), value.Significand())};
 }
 
 Outcome OfDouble(double value, int flags) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, 8);
-    return {bits, 0, flags};
+    return {bits, 0, flags, IsSubnormalDouble(bits)};
 }
 
 Outcome OfInteger(std::int64_t value, int flags) {
-    return {static_cast<std::uint64_t>(value), 0, flags};
+    return {static_cast<std::uint64_t>(value), 0, flags, false};
 }
 
 // Clears the hardware flags only when one we compare is up: clearing costs far more
@@ -283,6 +294,16 @@ OperandPair Pair(OperandClass kind, PairShape shape) {
     pair.b = Operand(kind, pair.a, true);
     const int near = static_cast<int>(Below(80));
     const int kindOfSignificand = static_cast<int>(Below(3));
+    // Now and then a near cancellation: b close to -a, so that a + b loses most bits
+    // (down into the subnormals for the small classes).
+    if (shape == PairShape::Sum && kind != SpecialClass && Below(8) == 0) {
+        const Image image = ImageOf(pair.a);
+        std::uint64_t significand = image.significand ^ (Bits() >> Below(64));
+        // Keep the integer bit as the exponent wants it: no unnormals, no pseudo-denormals.
+        significand =
+            ExponentOf(pair.a) != 0 ? significand | (1ULL << 63) : significand & ~(1ULL << 63);
+        pair.b = FromImage(image.signExponent ^ 0x8000, significand);
+    }
     if (kind == NearOverflowClass && shape == PairShape::Product)
         pair.b = Normal(bias + near, kindOfSignificand);
     if (kind == NearOverflowClass && shape == PairShape::Quotient)
@@ -303,11 +324,17 @@ long double DoubleEdgeOperand(OperandClass kind) {
     case NearUnderflowClass:
         return Normal(bias - 1022 - static_cast<int>(Below(56)), static_cast<int>(Below(3)));
     case TiesClass: {
-        const int cut = 10 + static_cast<int>(Below(3));
-        std::uint64_t significand = (Significand(0) >> cut) << cut;
-        significand |= 1ULL << (cut - 1);
-        const int exponent = Below(4) == 0 ? bias - 1022 - static_cast<int>(Below(60))
-                                           : bias + static_cast<int>(Below(200)) - 100;
+        // Exactly halfway between two doubles (or a bit off it): a normal double keeps
+        // 53 bits, a subnormal one fewer, the more the smaller it is.
+        int exponent = bias + static_cast<int>(Below(200)) - 100;
+        int halfBit = 10;
+        if (Below(3) == 0) {
+            exponent = bias - 1023 - static_cast<int>(Below(52));
+            halfBit = 10 + (bias - 1022 - exponent);
+        }
+        halfBit += static_cast<int>(Below(3)) - 1;
+        std::uint64_t significand = (Significand(0) >> halfBit >> 1) << halfBit << 1;
+        significand |= (1ULL << halfBit) | (1ULL << 63);
         return FromImage(RandomSign() | static_cast<std::uint16_t>(exponent), significand);
     }
     default:
@@ -527,6 +554,8 @@ std::vector<Operation> Operations() {
 
 struct Tally {
     long cases = 0;
+    long subnormal = 0; // cases with a subnormal operand or result
+    long flagged = 0;   // cases where the hardware raised a compared flag
     long valueDifferences = 0;
     long flagDifferences = 0;
     std::vector<std::string> examples;
@@ -572,6 +601,14 @@ int main(int argc, char** argv) {
             const Outcome hard = operations[op].hardware(operands);
             const Outcome soft = operations[op].soft(operands);
             ++tally.cases;
+            const Image a = ImageOf(operands.a);
+            const Image b = ImageOf(operands.b);
+            std::uint64_t doubleBits;
+            std::memcpy(&doubleBits, &operands.d, 8);
+            tally.subnormal += hard.subnormal || IsSubnormalImage(a.signExponent, a.significand) ||
+                               IsSubnormalImage(b.signExponent, b.significand) ||
+                               IsSubnormalDouble(doubleBits);
+            tally.flagged += hard.flags != 0;
             const bool valueDiffers = hard.low != soft.low || hard.high != soft.high;
             tally.valueDifferences += valueDiffers;
             tally.flagDifferences += hard.flags != soft.flags;
@@ -580,11 +617,12 @@ int main(int argc, char** argv) {
         }
     }
     bool anyDifference = false;
-    std::printf("%-32s %14s %14s %14s\n", "operation", "cases", "value diffs", "flag diffs");
+    std::printf("%-32s %12s %12s %12s %12s %12s\n", "operation", "cases", "subnormal",
+                "flags raised", "value diffs", "flag diffs");
     for (std::size_t op = 0; op < operations.size(); ++op) {
         const Tally& tally = tallies[op];
-        std::printf("%-32s %14ld %14ld %14ld\n", operations[op].name, tally.cases,
-                    tally.valueDifferences, tally.flagDifferences);
+        std::printf("%-32s %12ld %12ld %12ld %12ld %12ld\n", operations[op].name, tally.cases,
+                    tally.subnormal, tally.flagged, tally.valueDifferences, tally.flagDifferences);
         anyDifference = anyDifference || tally.valueDifferences != 0 || tally.flagDifferences != 0;
     }
     for (std::size_t op = 0; op < operations.size(); ++op)
