@@ -6,6 +6,7 @@
 // Built only where long double is the x87's 80-bit format.
 
 #include "input/SoftExtended.h"
+#include "tests/input/X87Reference.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -22,86 +23,12 @@
 
 namespace {
 
-constexpr int comparedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-
-// The hardware side: each operation in its own function that the compiler may neither
-// inline nor fold, so it runs between the flag calls around it.
-#define HARDWARE __attribute__((noipa))
-HARDWARE long double HardAdd(long double a, long double b) {
-    return a + b;
-}
-HARDWARE long double HardSubtract(long double a, long double b) {
-    return a - b;
-}
-HARDWARE long double HardMultiply(long double a, long double b) {
-    return a * b;
-}
-HARDWARE long double HardDivide(long double a, long double b) {
-    return a / b;
-}
-HARDWARE long double HardSqrt(long double a) {
-    return sqrtl(a);
-}
-HARDWARE int HardCompare(long double a, long double b) {
-    return (a < b) | (a <= b) << 1 | (a == b) << 2 | (a != b) << 3 | (a > b) << 4 | (a >= b) << 5;
-}
-HARDWARE double HardToDouble(long double a) {
-    return static_cast<double>(a);
-}
-HARDWARE long double HardFromDouble(double a) {
-    return a;
-}
-HARDWARE long double HardFromInt64(std::int64_t a) {
-    return static_cast<long double>(a);
-}
-HARDWARE long double HardFromUint64(std::uint64_t a) {
-    return static_cast<long double>(a);
-}
-HARDWARE std::int64_t HardToInt64(long double a) {
-    return static_cast<std::int64_t>(a);
-}
-HARDWARE std::int64_t HardLlrint(long double a) {
-    return llrintl(a);
-}
-HARDWARE std::int64_t HardLround(long double a) {
-    return lroundl(a);
-}
-HARDWARE long double HardTrunc(long double a) {
-    return truncl(a);
-}
-HARDWARE long double HardNearbyInt(long double a) {
-    return nearbyintl(a);
-}
-HARDWARE int HardToInt(long double a) {
-    return static_cast<int>(a);
-}
-
 int SoftCompare(TSoftExtended a, TSoftExtended b) {
     return (a < b) | (a <= b) << 1 | (a == b) << 2 | (a != b) << 3 | (a > b) << 4 | (a >= b) << 5;
 }
 
-// The 80-bit image of a long double: significand, then sign and exponent.
-struct Image {
-    std::uint64_t significand;
-    std::uint16_t signExponent;
-};
-
-Image ImageOf(long double value) {
-    Image image{};
-    std::memcpy(&image.significand, &value, 8);
-    std::memcpy(&image.signExponent, reinterpret_cast<const char*>(&value) + 8, 2);
-    return image;
-}
-
-long double FromImage(std::uint16_t signExponent, std::uint64_t significand) {
-    long double value = 0;
-    std::memcpy(&value, &significand, 8);
-    std::memcpy(reinterpret_cast<char*>(&value) + 8, &signExponent, 2);
-    return value;
-}
-
 TSoftExtended Soft(long double value) {
-    const Image image = ImageOf(value);
+    const ExtendedImage image = ImageOf(value);
     return TSoftExtended::FromBits(image.signExponent, image.significand);
 }
 
@@ -122,7 +49,7 @@ bool IsSubnormalDouble(std::uint64_t bits) {
 }
 
 Outcome OfExtended(long double value, int flags) {
-    const Image image = ImageOf(value);
+    const ExtendedImage image = ImageOf(value);
     return {image.significand, image.signExponent, flags,
             IsSubnormalImage(image.signExponent, image.significand)};
 }
@@ -142,23 +69,12 @@ Outcome OfInteger(std::int64_t value, int flags) {
     return {static_cast<std::uint64_t>(value), 0, flags, false};
 }
 
-// Clears the hardware flags only when one we compare is up: clearing costs far more
-// than testing, and the inexact flag, up after almost every operation, is not compared.
-void ClearHardwareFlags() {
-    if (fetestexcept(comparedFlags))
-        feclearexcept(comparedFlags);
-}
-
-int HardwareFlags() {
-    return fetestexcept(comparedFlags);
-}
-
 void ClearSoftFlags() {
     SetSoftExtendedFlags(0);
 }
 
 int SoftFlags() {
-    return SoftExtendedFlags() & comparedFlags;
+    return SoftExtendedFlags() & kComparedFlags;
 }
 
 std::mt19937_64 random64;
@@ -297,7 +213,7 @@ OperandPair Pair(OperandClass kind, PairShape shape) {
     // Now and then a near cancellation: b close to -a, so that a + b loses most bits
     // (down into the subnormals for the small classes).
     if (shape == PairShape::Sum && kind != SpecialClass && Below(8) == 0) {
-        const Image image = ImageOf(pair.a);
+        const ExtendedImage image = ImageOf(pair.a);
         std::uint64_t significand = image.significand ^ (Bits() >> Below(64));
         // Keep the integer bit as the exponent wants it: no unnormals, no pseudo-denormals.
         significand =
@@ -363,7 +279,7 @@ long double IntegerEdgeOperand(OperandClass kind) {
 }
 
 bool IsRefusedEncoding(long double value) {
-    const Image image = ImageOf(value);
+    const ExtendedImage image = ImageOf(value);
     return (image.signExponent & 0x7fff) != 0 && !(image.significand >> 63);
 }
 
@@ -562,7 +478,7 @@ struct Tally {
 };
 
 std::string Hex(long double value) {
-    const Image image = ImageOf(value);
+    const ExtendedImage image = ImageOf(value);
     char text[40];
     std::snprintf(text, sizeof text, "%04x:%016llx", image.signExponent,
                   static_cast<unsigned long long>(image.significand));
@@ -601,8 +517,8 @@ int main(int argc, char** argv) {
             const Outcome hard = operations[op].hardware(operands);
             const Outcome soft = operations[op].soft(operands);
             ++tally.cases;
-            const Image a = ImageOf(operands.a);
-            const Image b = ImageOf(operands.b);
+            const ExtendedImage a = ImageOf(operands.a);
+            const ExtendedImage b = ImageOf(operands.b);
             std::uint64_t doubleBits;
             std::memcpy(&doubleBits, &operands.d, 8);
             tally.subnormal += hard.subnormal || IsSubnormalImage(a.signExponent, a.significand) ||
