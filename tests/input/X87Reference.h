@@ -31,6 +31,10 @@ HARDWARE long double HardSqrt(long double a) {
 HARDWARE int HardCompare(long double a, long double b) {
     return (a < b) | (a <= b) << 1 | (a == b) << 2 | (a != b) << 3 | (a > b) << 4 | (a >= b) << 5;
 }
+// The quiet comparisons alone: == and != do not signal on a quiet NaN.
+HARDWARE int HardEquality(long double a, long double b) {
+    return (a == b) | (a != b) << 1;
+}
 HARDWARE double HardToDouble(long double a) {
     return static_cast<double>(a);
 }
