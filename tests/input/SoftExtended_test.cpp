@@ -463,6 +463,12 @@ Inputs RandomInputs(Random& random, Op op) {
     return in;
 }
 
+// The flags as the same bits on every platform (<cfenv>'s values differ between them).
+std::uint64_t PortableFlags(int flags) {
+    return ((flags & FE_INVALID) ? 1 : 0) | ((flags & FE_DIVBYZERO) ? 2 : 0) |
+           ((flags & FE_OVERFLOW) ? 4 : 0);
+}
+
 std::uint64_t Mix(std::uint64_t digest, std::uint64_t value) {
     digest ^= value + 0x9E3779B97F4A7C15ULL + (digest << 6) + (digest >> 2);
     return digest;
@@ -470,7 +476,7 @@ std::uint64_t Mix(std::uint64_t digest, std::uint64_t value) {
 
 // The x87's digest of the cases below, recorded on x86-64, where this test also runs
 // every case on the hardware.
-constexpr std::uint64_t kX87Digest = 0x7dc544bcbfdaf98fULL;
+constexpr std::uint64_t kX87Digest = 0xe019d94d605acb3dULL;
 constexpr int kDigestCases = 16000 * static_cast<int>(Op::count);
 
 TEST(SoftExtended, MatchesTheX87sDigestOfManyRandomOperations) {
@@ -481,8 +487,7 @@ TEST(SoftExtended, MatchesTheX87sDigestOfManyRandomOperations) {
         const auto op = static_cast<Op>(i % static_cast<int>(Op::count));
         const Inputs in = RandomInputs(random, op);
         const Result soft = RunSoft(op, in);
-        digest =
-            Mix(Mix(Mix(digest, soft.value), soft.top), static_cast<std::uint64_t>(soft.flags));
+        digest = Mix(Mix(Mix(digest, soft.value), soft.top), PortableFlags(soft.flags));
 #ifdef LABS_TEST_AGAINST_X87
         const Result hardware = RunHardware(op, in);
         if (hardware != soft && ++hardwareDifferences <= 5)

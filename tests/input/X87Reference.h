@@ -12,7 +12,11 @@
 
 inline constexpr int kComparedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
+#if defined(__clang__)
+#define HARDWARE __attribute__((noinline, optnone)) inline
+#else
 #define HARDWARE __attribute__((noipa)) inline
+#endif
 HARDWARE long double HardAdd(long double a, long double b) {
     return a + b;
 }
