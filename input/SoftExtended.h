@@ -128,6 +128,20 @@ inline bool IsOrdinary(TSoftExtended x) {
     return exponent == 0 || (exponent != 0x7fff && (x.Significand() & kIntegerBit));
 }
 
+inline bool IsZero(TSoftExtended x) {
+    return BiasedExponent(x) == 0 && x.Significand() == 0;
+}
+
+inline TSoftExtended WithSign(TSoftExtended x, bool negative) {
+    return TSoftExtended::FromBits(
+        static_cast<std::uint16_t>((x.SignExponent() & 0x7fff) | (negative ? 0x8000 : 0)),
+        x.Significand());
+}
+
+inline TSoftExtended Zero(bool negative) {
+    return TSoftExtended::FromBits(negative ? 0x8000 : 0, 0);
+}
+
 inline int CountLeadingZeros(UInt128 x) {
     const auto high = static_cast<std::uint64_t>(x >> 64);
     return high != 0 ? std::countl_zero(high)
@@ -152,9 +166,18 @@ inline bool PackNormal(bool negative, int biased, std::uint64_t kept, std::uint6
     return true;
 }
 
+// Zeros are common operands in the labs (imaginary parts, starting values), and exact.
+inline TSoftExtended AddWithZero(TSoftExtended a, TSoftExtended b, bool bNegative) {
+    if (IsZero(b) && (IsNormal(a) || IsZero(a)))
+        return IsZero(a) ? Zero(IsNegative(a) && bNegative) : a;
+    if (IsZero(a) && IsNormal(b))
+        return WithSign(b, bNegative);
+    return GeneralAdd(a, b, bNegative);
+}
+
 inline TSoftExtended Add(TSoftExtended a, TSoftExtended b, bool bNegative) {
     if (!IsNormal(a) || !IsNormal(b))
-        return GeneralAdd(a, b, bNegative);
+        return AddWithZero(a, b, bNegative);
     // The larger magnitude first, chosen by selection rather than branches: the signs
     // and sizes of the labs' operands follow no pattern a predictor could learn.
     const int aExponent = BiasedExponent(a);
@@ -167,8 +190,13 @@ inline TSoftExtended Add(TSoftExtended a, TSoftExtended b, bool bNegative) {
     const std::uint64_t larger = swapped ? b.Significand() : a.Significand();
     const std::uint64_t smaller = swapped ? a.Significand() : b.Significand();
     const bool negative = swapped ? bNegative : aNegative;
-    if (distance > 63)
-        return GeneralAdd(a, b, bNegative); // the smaller one only rounds: rare in the labs
+    if (distance > 63) {
+        // Below a quarter of the larger one's last place the smaller one cannot move it,
+        // even where the larger is a power of two; the two binades between go the long way.
+        if (distance > 65)
+            return swapped ? WithSign(b, bNegative) : a;
+        return GeneralAdd(a, b, bNegative);
+    }
     // Both significands fit exactly: the larger one's integer bit at 126. A difference
     // adds the two's complement, which stays exact as the larger comes first.
     const UInt128 x = static_cast<UInt128>(larger) << 63;
@@ -186,9 +214,15 @@ inline TSoftExtended Add(TSoftExtended a, TSoftExtended b, bool bNegative) {
     return GeneralAdd(a, b, bNegative);
 }
 
+inline TSoftExtended MultiplyWithZero(TSoftExtended a, TSoftExtended b) {
+    if ((IsZero(a) && (IsNormal(b) || IsZero(b))) || (IsZero(b) && IsNormal(a)))
+        return Zero(IsNegative(a) != IsNegative(b));
+    return GeneralMultiply(a, b);
+}
+
 inline TSoftExtended Multiply(TSoftExtended a, TSoftExtended b) {
     if (!IsNormal(a) || !IsNormal(b))
-        return GeneralMultiply(a, b);
+        return MultiplyWithZero(a, b);
     UInt128 product = static_cast<UInt128>(a.Significand()) * b.Significand();
     int biased = BiasedExponent(a) + BiasedExponent(b) - kBias;
     if (product >> 127)
@@ -206,8 +240,11 @@ inline TSoftExtended Multiply(TSoftExtended a, TSoftExtended b) {
 // One 128-by-64 division gives the 64 quotient bits; the remainder against half the
 // divisor decides the rounding exactly, ties included.
 inline TSoftExtended Divide(TSoftExtended a, TSoftExtended b) {
-    if (!IsNormal(a) || !IsNormal(b))
+    if (!IsNormal(a) || !IsNormal(b)) {
+        if (IsZero(a) && IsNormal(b))
+            return Zero(IsNegative(a) != IsNegative(b));
         return GeneralDivide(a, b);
+    }
     const std::uint64_t dividend = a.Significand();
     const std::uint64_t divisor = b.Significand();
     // A quotient of 64 bits exactly: one more bit of dividend when it is the smaller.
@@ -247,11 +284,16 @@ inline int Compare(TSoftExtended a, TSoftExtended b, bool signalOnQuietNan) {
 
 } // namespace SoftExtendedDetail
 
-// Normal doubles widen by moving the exponent to the wider bias.
+// Zeros and normal doubles widen by moving the exponent to the wider bias.
 inline TSoftExtended::TSoftExtended(double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+    if ((bits << 1) == 0) {
+        signExponent_ = static_cast<std::uint16_t>((bits >> 48) & 0x8000);
+        significand_ = 0;
+        return;
+    }
     if (biased == 0 || biased == 0x7ff) {
         *this = SoftExtendedDetail::GeneralFromDouble(bits);
         return;
@@ -261,7 +303,8 @@ inline TSoftExtended::TSoftExtended(double value) {
     significand_ = ((bits & ((1ULL << 52) - 1)) << 11) | SoftExtendedDetail::kIntegerBit;
 }
 
-// Normal values within the normal doubles: one rounding of the significand to 53 bits.
+// Zeros, and normal values within the normal doubles: one rounding of the significand
+// to 53 bits.
 inline TSoftExtended::operator double() const {
     using namespace SoftExtendedDetail;
     const int biased = BiasedExponent(*this) - kBias + 1023;
@@ -274,6 +317,8 @@ inline TSoftExtended::operator double() const {
             ++kept; // a carry out of 53 bits lands in the exponent field, as it should
         bits = (static_cast<std::uint64_t>(signExponent_ & 0x8000) << 48) +
                (static_cast<std::uint64_t>(biased - 1) << 52) + kept;
+    } else if (IsZero(*this)) {
+        bits = static_cast<std::uint64_t>(signExponent_ & 0x8000) << 48;
     } else {
         bits = GeneralDoubleBits(*this);
     }
