@@ -31,6 +31,16 @@ test-release: deps
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+.PHONY: compare-extended
+
+# The software extended type against the x87, EXTENDED_COUNT operands per operation,
+# on the optimised build of test-release (only where long double is the x87's format).
+EXTENDED_COUNT ?= 1000000
+compare-extended: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DLABS_WERROR=ON
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target soft_extended_diff
+	./$(RELEASE_BUILD)/tests/soft_extended_diff $(EXTENDED_COUNT) 2026
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
