@@ -278,6 +278,16 @@ TEST(SoftExtendedTrig, ArctangentWithinOneUlpOfTheReference) {
         ExpectWithinOneUlp("atan", SoftAtan, ReferenceAtan, arguments);
 }
 
+// 0xf28ab66522546ee1 * 2^10531 comes closer to a multiple of pi/2 than any other
+// extended value, within 2^-76 quarter turns (docs/research/extended-arithmetic/closest.py).
+TEST(SoftExtendedTrig, ClosestArgumentToAQuarterTurn) {
+    for (int offset = -2; offset <= 2; ++offset) {
+        const TSoftExtended x = Bits(0x6961, 0xf28ab66522546ee1u + offset);
+        EXPECT_LE(UlpDistance(SoftSin(x), ReferenceSin(ToReference(x))), MaxUlps) << offset;
+        EXPECT_LE(UlpDistance(SoftCos(x), ReferenceCos(ToReference(x))), MaxUlps) << offset;
+    }
+}
+
 #else
 
 TEST(SoftExtendedTrig, AccuracyAgainstAReference) {
