@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // Sine, cosine and arctangent of the 80-bit format in integer arithmetic only, so that
-// every CPU gets the same bits. Each function works with about 120 correct bits and
+// every CPU gets the same bits. Each function works with about 110 correct bits and
 // rounds once to the 64-bit significand, so the result is the correctly rounded value
 // except in cases far rarer than one in a billion, and never more than one unit in the
 // last place off. Intermediate values are fixed-point numbers with 126 binary places
@@ -42,7 +42,8 @@ struct TU256 {
     TU128 Low;
 };
 
-TU256 MulFull(TU128 a, TU128 b) {
+// Inlined: the series are chains of these, and a call costs as much as the product.
+[[gnu::always_inline]] inline TU256 MulFull(TU128 a, TU128 b) {
     const TU128 a0 = static_cast<TU64>(a), a1 = a >> 64;
     const TU128 b0 = static_cast<TU64>(b), b1 = b >> 64;
     const TU128 low = a0 * b0;
@@ -54,7 +55,7 @@ TU256 MulFull(TU128 a, TU128 b) {
 }
 
 // The product of two Q126 values, truncated; both below 2 and not both 2.
-TU128 MulQ(TU128 a, TU128 b) {
+[[gnu::always_inline]] inline TU128 MulQ(TU128 a, TU128 b) {
     const TU256 p = MulFull(a, b);
     return (p.High << 2) | (p.Low >> 126);
 }
@@ -108,15 +109,16 @@ constexpr TU128 Factorial(int n) {
 }
 
 // sin(b) / b = 1 - b^2/3! + b^4/5! - ...: for |b| <= 2^-7 the first term left out,
-// b^14/15!, is below 2^-134.
-constexpr std::array<TU128, 7> SinSeries = [] {
-    std::array<TU128, 7> c{};
-    for (int n = 0; n < 7; ++n)
+// b^12/13!, is below 2^-116.
+constexpr std::array<TU128, 6> SinSeries = [] {
+    std::array<TU128, 6> c{};
+    for (int n = 0; n < 6; ++n)
         c[n] = QOne / Factorial(2 * n + 1);
     return c;
 }();
 
-// (1 - cos(b)) / b^2 = 1/2! - b^2/4! + ...
+// (1 - cos(b)) / b^2 = 1/2! - b^2/4! + ...: the first term left out, b^12/14!, is
+// below 2^-120.
 constexpr std::array<TU128, 6> CosDefectSeries = [] {
     std::array<TU128, 6> c{};
     for (int n = 0; n < 6; ++n)
@@ -125,10 +127,10 @@ constexpr std::array<TU128, 6> CosDefectSeries = [] {
 }();
 
 // atan(d) / d = 1 - d^2/3 + d^4/5 - ...: for |d| <= 2^-7 the first term left out,
-// d^18/19, is below 2^-130.
-constexpr std::array<TU128, 9> AtanSeries = [] {
-    std::array<TU128, 9> c{};
-    for (int n = 0; n < 9; ++n)
+// d^16/17, is below 2^-116.
+constexpr std::array<TU128, 8> AtanSeries = [] {
+    std::array<TU128, 8> c{};
+    for (int n = 0; n < 8; ++n)
         c[n] = QOne / (2 * n + 1);
     return c;
 }();
@@ -365,15 +367,13 @@ TSoftExtended SinOrCos(TSoftExtended x, bool cosine) {
     return RoundToExtended(negative, sineOfR ? SinOfReduced(reduced.R) : CosOfReduced(reduced.R));
 }
 
-// 1/d in Q126 for 1 <= d <= 2: a quotient of the leading 64 bits, then two Newton
-// steps y (2 - d y), each of which doubles the correct bits.
+// 1/d in Q126 for 1 <= d <= 2: a quotient of the leading 64 bits, good to 2^-61, then
+// one Newton step y (2 - d y), which squares the error to some 2^-122.
 TU128 Reciprocal(TU128 d) {
     const TU64 leading = static_cast<TU64>(d >> 64); // d * 2^62
     // Rounding the divisor up keeps the start below 1/d, as Newton's steps want.
-    TU128 y = ((TU128{1} << 126) / (leading + 1)) << 62;
-    for (int step = 0; step < 2; ++step)
-        y = MulQ(y, (TU128{2} << 126) - MulQ(d, y));
-    return y;
+    const TU128 y = ((TU128{1} << 126) / (leading + 1)) << 62;
+    return MulQ(y, (TU128{2} << 126) - MulQ(d, y));
 }
 
 // atan(u) in Q126 for 0 <= u <= 1: u = k/64 + e, atan u = atan(k/64) + atan(d) with
