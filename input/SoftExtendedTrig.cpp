@@ -215,8 +215,9 @@ constexpr int ReductionWords = 5;
 
 // x = significand * 2^exponent times 2/pi, modulo 4 (Payne and Hanek): the bits of
 // 2/pi that make multiples of 4 are skipped, and a window of 320 bits from there on
-// keeps the product's fraction exact to about 2^-250, far below the 2^-80 or so that
-// any extended argument comes to a multiple of pi/2.
+// keeps the product's fraction exact to about 2^-250. No extended argument comes nearer
+// than 2^-76 quarter turns to a multiple of pi/2 (docs/research/extended-arithmetic/
+// closest.py), so the fraction keeps at least 170 correct bits.
 TReduced ReduceByQuarterTurns(TU64 significand, int exponent) {
     std::array<TU64, ReductionWords> window{};
     for (int i = 0; i < ReductionWords; ++i)
@@ -247,7 +248,7 @@ TReduced ReduceByQuarterTurns(TU64 significand, int exponent) {
     int first = 0;
     while (first < ReductionWords && product[first] == 0)
         ++first;
-    if (first + 1 >= ReductionWords) // cannot happen: the window is far longer than needed
+    if (first + 1 >= ReductionWords) // a fraction below 2^-192: cannot happen, see above
         return reduced;
     const int shift = std::countl_zero(product[first]);
     auto wordAt = [&](int i) {
