@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -188,7 +189,7 @@ void Check(TAccuracy& accuracy, TFunction function, TReference (*reference)(TRef
 
 constexpr int Samples = 40000;
 
-// The promise is one unit; the functions round once from about 120 correct bits, so
+// The promise is one unit; the functions round once from about 110 correct bits, so
 // anything beyond half a unit (plus the reference's own error, some 2^-49 units)
 // means bits were lost on the way.
 constexpr double MaxUlps = 0.5 + 1.0 / 1024;
