@@ -294,9 +294,9 @@ TSoftExtended DefaultNan() {
     return TSoftExtended::FromBits(SignBit | ExponentMask, IntegerBit | QuietBit);
 }
 
-TSoftExtended InvalidOperation() {
+TSoftExtended InvalidOperation(TSoftExtended nan = DefaultNan()) {
     SetSoftExtendedFlags(SoftExtendedFlags() | FE_INVALID);
-    return DefaultNan();
+    return nan;
 }
 
 // A finite nonzero argument as significand * 2^exponent with bit 63 set.
@@ -306,21 +306,21 @@ struct TFinite {
     int Exponent;
 };
 
-enum class TKind { Zero, Finite, Infinity, Nan, Invalid };
+// Unnormal: a nonzero exponent without the integer bit; Invalid: the same at the
+// largest exponent (pseudo-infinity, pseudo-NaN). The x87 rejects both as operands.
+enum class TKind { Zero, Finite, Infinity, Nan, Unnormal, Invalid };
 
 TKind Classify(TSoftExtended x) {
     const int biased = x.SignExponent() & ExponentMask;
     const TU64 significand = x.Significand();
     if (biased == ExponentMask) {
         if (!(significand & IntegerBit))
-            return TKind::Invalid; // pseudo-infinity or pseudo-NaN, as the x87 sees them
+            return TKind::Invalid;
         return (significand << 1) == 0 ? TKind::Infinity : TKind::Nan;
     }
-    if (significand == 0)
-        return TKind::Zero;
-    if (biased != 0 && !(significand & IntegerBit))
-        return TKind::Invalid; // an unnormal
-    return TKind::Finite;
+    if (biased == 0)
+        return significand == 0 ? TKind::Zero : TKind::Finite;
+    return significand & IntegerBit ? TKind::Finite : TKind::Unnormal;
 }
 
 TFinite Decode(TSoftExtended x) {
@@ -339,6 +339,16 @@ TSoftExtended QuietNan(TSoftExtended x) {
     return TSoftExtended::FromBits(x.SignExponent(), x.Significand() | QuietBit);
 }
 
+// The NaN that the C library's sinl and cosl give for an unnormal: positive when the
+// argument's image lies above pi/4 (the exponent and the top 32 bits), where the
+// library reduces it first; the default NaN below.
+TSoftExtended UnnormalSinOrCos(TSoftExtended x) {
+    const int biased = x.SignExponent() & ExponentMask;
+    const bool reduced = biased > ExponentBias - 1 ||
+                         (biased == ExponentBias - 1 && (x.Significand() >> 32) > 0xc90fdaa2u);
+    return reduced ? TSoftExtended::FromBits(ExponentMask, IntegerBit | QuietBit) : DefaultNan();
+}
+
 TSoftExtended SinOrCos(TSoftExtended x, bool cosine) {
     switch (Classify(x)) {
     case TKind::Nan:
@@ -346,11 +356,17 @@ TSoftExtended SinOrCos(TSoftExtended x, bool cosine) {
     case TKind::Infinity:
     case TKind::Invalid:
         return InvalidOperation();
+    case TKind::Unnormal:
+        return InvalidOperation(UnnormalSinOrCos(x));
     case TKind::Zero:
         return cosine ? TSoftExtended::FromBits(ExponentBias, IntegerBit) : x;
     case TKind::Finite:
         break;
     }
+    // sin x rounds to x far above the subnormals; these (pseudo-denormals too) come
+    // back as they are, as from the C library.
+    if (!cosine && (x.SignExponent() & ExponentMask) == 0)
+        return x;
     const TFinite finite = Decode(x);
     TReduced reduced;
     if (finite.Exponent + 63 < -1) // below 1/2: no reduction
@@ -417,6 +433,7 @@ TSoftExtended SoftAtan(TSoftExtended x) {
     switch (Classify(x)) {
     case TKind::Nan:
         return QuietNan(x);
+    case TKind::Unnormal:
     case TKind::Invalid:
         return InvalidOperation();
     case TKind::Zero:
