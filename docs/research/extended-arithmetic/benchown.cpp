@@ -22,10 +22,20 @@ inline bool operator<(Own a, Own b) { return own::compare(a.v, b.v, true) == -1;
 inline bool operator>(Own a, Own b) { return own::compare(a.v, b.v, true) == 1; }
 inline bool operator==(Own a, Own b) { return own::compare(a.v, b.v, false) == 0; }
 inline Own sqrt(Own a) { return Own::of(own::sqrt(a.v)); }
+#ifdef SOFT_TRIG
+// the program's software functions (input/SoftExtendedTrig.cpp), on the same 80-bit image
+#include "input/SoftExtended.h"
+inline TSoftExtended toSoft(Own a) { return TSoftExtended::FromBits(a.v.se, a.v.m); }
+inline Own fromSoft(TSoftExtended x) { return Own::of({x.Significand(), x.SignExponent()}); }
+inline Own atan(Own a) { return fromSoft(SoftAtan(toSoft(a))); }
+inline Own sin(Own a) { return fromSoft(SoftSin(toSoft(a))); }
+inline Own cos(Own a) { return fromSoft(SoftCos(toSoft(a))); }
+#else
 // stand-ins: the prototype has no transcendentals; these go through the hardware (about the cost of a software one)
 inline Own atan(Own a) { return Own(atanl(a.ld())); }
 inline Own sin(Own a) { return Own(sinl(a.ld())); }
 inline Own cos(Own a) { return Own(cosl(a.ld())); }
+#endif
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <chrono>
