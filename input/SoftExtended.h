@@ -38,7 +38,9 @@ class TSoftExtended {
     // overflow flag.
     explicit operator double() const;
     // Truncation toward zero; NaN, infinities and values beyond the range give
-    // the x87's "integer indefinite" (the lowest value) and the invalid flag.
+    // the x87's "integer indefinite" (the lowest value) and the invalid flag. To int
+    // as the x87 stores 32 bits (what the compiler emits there): beyond int's range
+    // INT_MIN and invalid, not a 64-bit result cut to 32 bits.
     explicit operator std::int64_t() const;
     explicit operator int() const;
 
@@ -75,7 +77,10 @@ TSoftExtended SoftAbs(TSoftExtended x);
 TSoftExtended SoftTrunc(TSoftExtended x);
 TSoftExtended SoftNearbyInt(TSoftExtended x);
 // To the nearest integer, ties to even (as llrint under the program's rounding
-// mode), and ties away from zero (as lround); out of range as the conversion above.
+// mode), and ties away from zero (as lround); out of range as the conversion above,
+// which is also what the C library's lroundl gives on x86-64 (2^63 - 0.5 included).
+// Unnormals and the like, which no arithmetic makes, are refused as the x87 refuses
+// them, where that lroundl reads their bits as a number.
 std::int64_t SoftRoundToInteger(TSoftExtended x);
 std::int64_t SoftRoundHalfAway(TSoftExtended x);
 bool SoftIsNan(TSoftExtended x);
