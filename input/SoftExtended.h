@@ -4,7 +4,6 @@
 #include <concepts>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 // The labs' extended arithmetic done with integers, for CPUs without an x87 unit: the
 // same 80-bit format (64-bit significand with an explicit integer bit, 15-bit exponent
@@ -96,8 +95,8 @@ TSoftExtended SoftAtan(TSoftExtended x);
 int SoftExtendedFlags();
 void SetSoftExtendedFlags(int flags);
 
-// The common case inline: normal operands and a normal result. Everything else (zeros,
-// subnormals, infinities, NaNs, overflow, flags) goes to the general code in
+// The common case inline: normal operands (or zeros) and a normal result. Everything
+// else (subnormals, infinities, NaNs, overflow, flags) goes to the general code in
 // SoftExtended.cpp, which alone would give the same results, only slower.
 namespace SoftExtendedDetail {
 
