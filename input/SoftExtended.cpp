@@ -3,8 +3,6 @@
 #include <array>
 #include <bit>
 #include <cfenv>
-#include <climits>
-#include <cstring>
 #include <utility>
 
 // Everything here is integer arithmetic on the 80-bit image, so that it gives the same
@@ -13,6 +11,13 @@
 
 namespace {
 
+// The small helpers that the inline common case in the header uses too.
+using SoftExtendedDetail::BiasedExponent;
+using SoftExtendedDetail::CountLeadingZeros;
+using SoftExtendedDetail::IsNegative;
+using SoftExtendedDetail::IsZero;
+using SoftExtendedDetail::WithSign;
+using SoftExtendedDetail::Zero;
 using UInt128 = unsigned __int128;
 using Int128 = __int128;
 
@@ -29,20 +34,8 @@ void Raise(int flags) {
     SetSoftExtendedFlags(SoftExtendedFlags() | flags);
 }
 
-int BiasedExponent(TSoftExtended x) {
-    return x.SignExponent() & exponentMask;
-}
-
-bool IsNegative(TSoftExtended x) {
-    return (x.SignExponent() & signMask) != 0;
-}
-
 std::uint16_t SignField(bool negative) {
     return negative ? signMask : 0;
-}
-
-bool IsZero(TSoftExtended x) {
-    return BiasedExponent(x) == 0 && x.Significand() == 0;
 }
 
 bool IsInfinity(TSoftExtended x) {
@@ -73,10 +66,6 @@ bool IsFiniteNonZero(TSoftExtended x) {
     return exponent != maxExponent && (x.Significand() & integerBit);
 }
 
-TSoftExtended Zero(bool negative) {
-    return TSoftExtended::FromBits(SignField(negative), 0);
-}
-
 TSoftExtended Infinity(bool negative) {
     return TSoftExtended::FromBits(SignField(negative) | maxExponent, integerBit);
 }
@@ -84,11 +73,6 @@ TSoftExtended Infinity(bool negative) {
 TSoftExtended InvalidResult() {
     Raise(FE_INVALID);
     return TSoftExtended::FromBits(signMask | maxExponent, indefiniteSignificand);
-}
-
-TSoftExtended WithSign(TSoftExtended x, bool negative) {
-    return TSoftExtended::FromBits((x.SignExponent() & exponentMask) | SignField(negative),
-                                   x.Significand());
 }
 
 TSoftExtended Quieted(TSoftExtended nan) {
@@ -130,12 +114,6 @@ Unpacked Normalized(Unpacked x) {
     return x;
 }
 
-int CountLeadingZeros(UInt128 x) {
-    const auto high = static_cast<std::uint64_t>(x >> 64);
-    return high != 0 ? std::countl_zero(high)
-                     : 64 + std::countl_zero(static_cast<std::uint64_t>(x));
-}
-
 // Shifts right, folding every bit shifted out into bit 0 (the sticky bit), so that
 // the rounding still sees whether anything below was lost.
 UInt128 ShiftRightSticky(UInt128 x, int shift) {
@@ -144,6 +122,29 @@ UInt128 ShiftRightSticky(UInt128 x, int shift) {
     if (shift >= 128)
         return x != 0 ? 1 : 0;
     return (x >> shift) | ((x << (128 - shift)) != 0 ? 1 : 0);
+}
+
+// Round to nearest-even: up when the rest (the bits below the kept ones, as a binary
+// fraction of 64 bits) is above a half, or exactly a half with an odd kept part.
+bool RoundsUp(std::uint64_t kept, std::uint64_t rest) {
+    const std::uint64_t half = 1ULL << 63;
+    return rest > half || (rest == half && (kept & 1));
+}
+
+// A significand cut `shift` (at least 1) bits from the bottom: the bits above, and
+// those below as a binary fraction of 64 bits. Exact, as at most 64 bits are cut off;
+// a value shifted further is below a half, and both parts are zero.
+struct Cut {
+    std::uint64_t kept;
+    std::uint64_t rest;
+};
+
+Cut CutSignificand(std::uint64_t significand, int shift) {
+    if (shift < 64)
+        return {significand >> shift, significand << (64 - shift)};
+    if (shift == 64)
+        return {0, significand};
+    return {0, 0};
 }
 
 // The one rounding of every arithmetic result: the exact value is
@@ -164,9 +165,7 @@ TSoftExtended RoundAndPack(bool negative, int exponent, UInt128 significand) {
         biased = 0;
     }
     auto kept = static_cast<std::uint64_t>(significand >> 64);
-    const auto rest = static_cast<std::uint64_t>(significand);
-    const std::uint64_t half = 1ULL << 63;
-    if (rest > half || (rest == half && (kept & 1))) {
+    if (RoundsUp(kept, static_cast<std::uint64_t>(significand))) {
         ++kept;
         if (kept == 0) {
             kept = integerBit;
@@ -389,8 +388,8 @@ int Compare(TSoftExtended a, TSoftExtended b, bool signalOnQuietNan) {
 
 enum class Rounding { TowardZero, NearestEven, NearestAway };
 
-// Rounds |x| < 2^64 (finite, not zero) to an integer magnitude: false if it does not
-// fit in 64 bits after rounding.
+// Rounds a finite non-zero |x| to an integer magnitude: false from 2^64 up, where it
+// does not fit in 64 bits.
 bool RoundMagnitude(Unpacked x, Rounding rounding, std::uint64_t& magnitude) {
     x = Normalized(x);
     if (x.exponent > 0)
@@ -399,27 +398,14 @@ bool RoundMagnitude(Unpacked x, Rounding rounding, std::uint64_t& magnitude) {
         magnitude = x.significand;
         return true;
     }
-    const int shift = -x.exponent;
-    std::uint64_t whole = shift >= 64 ? 0 : x.significand >> shift;
-    // The fraction as a 64-bit binary fraction, plus whether more bits lie beyond it.
-    std::uint64_t fraction = 0;
-    bool beyond = false;
-    if (shift < 64) {
-        fraction = x.significand << (64 - shift);
-    } else if (shift == 64) {
-        fraction = x.significand;
-    } else {
-        beyond = true;
-    }
-    const std::uint64_t half = 1ULL << 63;
+    // Below 2^63 a rounding up cannot carry out of 64 bits.
+    const Cut cut = CutSignificand(x.significand, -x.exponent);
     bool roundUp = false;
     if (rounding == Rounding::NearestEven)
-        roundUp = fraction > half || (fraction == half && (beyond || (whole & 1)));
+        roundUp = RoundsUp(cut.kept, cut.rest);
     else if (rounding == Rounding::NearestAway)
-        roundUp = fraction >= half;
-    if (roundUp && ++whole == 0)
-        return false;
-    magnitude = whole;
+        roundUp = cut.rest >= 1ULL << 63;
+    magnitude = cut.kept + (roundUp ? 1 : 0);
     return true;
 }
 
@@ -529,20 +515,8 @@ std::uint64_t DoubleBitsOfMagnitude(TSoftExtended x) {
         shift += 1 - biased;
         biased = 0;
     }
-    std::uint64_t kept = 0;
-    std::uint64_t rest = 0;
-    bool beyond = false;
-    if (shift < 64) {
-        kept = value.significand >> shift;
-        rest = value.significand << (64 - shift);
-    } else if (shift == 64) {
-        rest = value.significand;
-    } else {
-        beyond = true;
-    }
-    const std::uint64_t half = 1ULL << 63;
-    if (rest > half || (rest == half && (beyond || (kept & 1))))
-        ++kept;
+    const Cut cut = CutSignificand(value.significand, shift);
+    std::uint64_t kept = cut.kept + (RoundsUp(cut.kept, cut.rest) ? 1 : 0);
     if (biased == 0) {
         if (kept >> 52)
             biased = 1; // rounded up into the smallest normal double
