@@ -19,11 +19,15 @@
 
 namespace {
 
+#if defined(__x86_64__)
+// Only an x87 unit has this word; elsewhere the extended arithmetic is done in
+// software, and <cfenv> tells all there is to check.
 std::uint16_t X87ControlWord() {
     std::uint16_t word = 0;
     asm volatile("fnstcw %0" : "=m"(word));
     return word;
 }
+#endif
 
 // Values that come from outside, so that nothing can be folded at compile time.
 long double Opaque(long double value) {
@@ -38,7 +42,9 @@ class FloatEnvTest : public ::testing::Test {
 
 TEST_F(FloatEnvTest, StartUpEnvironment) {
     // 64-bit significand, round to nearest, every exception masked: no hardware traps.
+#if defined(__x86_64__)
     EXPECT_EQ(X87ControlWord() & 0x0F3F, 0x033F);
+#endif
     EXPECT_EQ(std::fegetround(), FE_TONEAREST);
     EXPECT_EQ(fegetexcept(), 0);
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
@@ -75,7 +81,9 @@ TEST_P(FaultAtStore, BecomesItsErrorAtTheStore) {
     }
     // Clean afterwards: no flag pending, the start-up control word, a sound store.
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0) << row.name;
+#if defined(__x86_64__)
     EXPECT_EQ(X87ControlWord() & 0x0F3F, 0x033F) << row.name;
+#endif
     EXPECT_EQ(StoreDouble(Opaque(2.5L) * Opaque(2.0L)), 5.0) << row.name;
 }
 
