@@ -52,6 +52,20 @@ check-package:
 screenshots: build
 	BUILD=$(BUILD) bash scripts/screenshots.sh
 
+.PHONY: test-arm64
+
+ARM64_BUILD ?= build-arm64
+
+# The program and every test cross-built for arm64 (in build-arm64), each test run
+# under qemu's user-mode emulator: the arithmetic must give the same numbers on a
+# processor without the x87 unit.
+test-arm64: deps
+	@bash scripts/install-arm64-deps.sh
+	cmake -S . -B $(ARM64_BUILD) --toolchain cmake/toolchain-aarch64.cmake \
+	      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_WERROR=ON
+	cmake --build $(ARM64_BUILD) -j $(JOBS)
+	cd $(ARM64_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
 .PHONY: test-sanitize
 
 # The program and every test again with address, leak and undefined-behaviour
