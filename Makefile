@@ -81,6 +81,32 @@ check-package:
 screenshots: build
 	BUILD=$(BUILD) bash scripts/screenshots.sh
 
+.PHONY: build-arm64 test-arm64 package-arm64 check-package-arm64
+
+ARM64_BUILD ?= build-arm64
+
+# The program and its tests cross-built for arm64 in $(ARM64_BUILD), with Debian's
+# cross compiler and arm64 libraries (scripts/install-arm64-deps.sh).
+build-arm64: deps
+	@bash scripts/install-arm64-deps.sh
+	cmake -S . -B $(ARM64_BUILD) --toolchain cmake/toolchain-aarch64.cmake \
+	      -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
+	cmake --build $(ARM64_BUILD) -j $(JOBS)
+
+# Every test of the arm64 build, each run under qemu's user-mode emulator: the
+# arithmetic must give the same numbers on a processor without the x87 unit.
+test-arm64: CMAKE_OPTIONS += -DLABS_WERROR=ON
+test-arm64: build-arm64
+	cd $(ARM64_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package for arm64, left in $(ARM64_BUILD), and its checks.
+package-arm64: build-arm64
+	@bash scripts/install-ship-deps.sh
+	cmake --build $(ARM64_BUILD) --target package
+
+check-package-arm64:
+	ARCH=arm64 BUILD=$(ARM64_BUILD) bash scripts/check-package.sh
+
 .PHONY: test-sanitize
 
 # The program and every test again with address, leak and undefined-behaviour

@@ -99,6 +99,15 @@ install(CODE "
                     COMMAND_ERROR_IS_FATAL ANY)
   endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# CPack names the build machine's architecture; a cross build's package is for the
+# processor it was compiled for (arm64 from aarch64-linux-gnu). dpkg-shlibdeps needs
+# no such help: it reads the executable's machine and looks in that multiarch folder.
+if(CMAKE_CROSSCOMPILING)
+  find_program(LABS_DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
+  execute_process(COMMAND ${LABS_DPKG_ARCHITECTURE} -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                  ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps derives the libraries the executable links: the C and C++

@@ -3,11 +3,21 @@
 # it: lintian finds no error or warning in it, the dependencies it declares, the
 # files it unpacks (scripts/check-install-tree.sh), the same files from
 # `make install PREFIX=...`, and the unpacked executable starting on the offscreen
-# platform and still running when it is stopped.
+# platform and still running when it is stopped. ARCH=arm64 checks the cross-built
+# package instead (make check-package-arm64), starting it under qemu.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-BUILD=${BUILD:-build}
+ARCH=${ARCH:-$(dpkg --print-architecture)}
+if [ "$ARCH" = arm64 ] && [ "$(dpkg --print-architecture)" != arm64 ]; then
+  BUILD=${BUILD:-build-arm64}
+  package_target=package-arm64
+  run=(qemu-aarch64 -L /)
+else
+  BUILD=${BUILD:-build}
+  package_target=package
+  run=()
+fi
 passes=0
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -15,7 +25,11 @@ pass() { echo "ok: $*"; passes=$((passes + 1)); }
 
 bash scripts/install-ship-deps.sh
 
-make --no-print-directory package BUILD="$BUILD"
+if [ "$package_target" = package ]; then
+  make --no-print-directory package BUILD="$BUILD"
+else
+  make --no-print-directory "$package_target" ARM64_BUILD="$BUILD"
+fi
 deb=$(ls -t "$BUILD"/labs_*.deb | head -n 1)
 echo "package: $deb"
 
@@ -28,6 +42,10 @@ dpkg -x "$deb" "$root"
 # package with a comment saying why it is right for it.
 if lintian --display-info --fail-on error,warning "$deb"; then pass "lintian"; else fail "lintian"; fi
 
+# Built for the processor it says.
+architecture=$(dpkg-deb -f "$deb" Architecture)
+if [ "$architecture" = "$ARCH" ]; then pass "architecture $ARCH"; else fail "architecture $architecture, not $ARCH"; fi
+
 # Dependencies: the Qt runtime, the platform plugins and the fonts.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -39,7 +57,11 @@ done
 if bash scripts/check-install-tree.sh "$root/usr"; then pass "package files"; else fail "package files"; fi
 
 # The same layout from `make install`.
-make --no-print-directory install BUILD="$BUILD" PREFIX="$scratch/prefix" >/dev/null
+if [ "$package_target" = package ]; then
+  make --no-print-directory install BUILD="$BUILD" PREFIX="$scratch/prefix" >/dev/null
+else
+  cmake --install "$BUILD" --prefix "$scratch/prefix" >/dev/null
+fi
 deb_files=$(cd "$root/usr" && find . -type f | sort)
 install_files=$(cd "$scratch/prefix" && find . -type f | sort)
 if [ "$deb_files" = "$install_files" ]; then pass "make install lays out the package's files"; else
@@ -50,7 +72,7 @@ fi
 # Start-up: the unpacked program must come up and still be running when stopped
 # (timeout's status 124); a crash or an early exit gives any other status.
 set +e
-QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/Labs" >"$scratch/stdout" 2>"$scratch/stderr"
+QT_QPA_PLATFORM=offscreen timeout 5 "${run[@]}" "$root/usr/bin/Labs" >"$scratch/stdout" 2>"$scratch/stderr"
 status=$?
 set -e
 if [ $status -eq 124 ]; then pass "the unpacked Labs starts and keeps running"; else
