@@ -68,10 +68,15 @@ compare-builds: build build-soft
 
 .PHONY: package check-package screenshots
 
-# The Debian package (CPack), left in $(BUILD).
+# The Debian package (CPack), left in $(BUILD); `make package ARCH=arm64` makes the
+# arm64 one instead, cross-built in $(ARM64_BUILD) (see package-arm64).
+ifeq ($(ARCH),arm64)
+package: package-arm64
+else
 package: build
 	@bash scripts/install-ship-deps.sh
 	cmake --build $(BUILD) --target package
+endif
 
 # Builds the package, validates what it installs and starts the unpacked program.
 check-package:
