@@ -49,6 +49,10 @@ TEST_F(FloatEnvTest, IntermediatesKeepSixtyFourBits) {
     const TExtended tiny = Opaque(0x1p-63); // lost in a 53-bit significand
     EXPECT_NE(one + tiny, one);
     EXPECT_EQ(Opaque(one + tiny) - one, tiny);
+    // And no more: half of that is a tie, which goes to the even neighbour, 1. A wider
+    // significand (binary128, say) would keep it.
+    EXPECT_EQ(one + Opaque(0x1p-64), one);
+    EXPECT_EQ(one + Opaque(0x1p-64) + Opaque(0x1p-64), one);
 }
 
 struct Fault {
