@@ -2,10 +2,10 @@
 
 #include "input/Regional.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -16,16 +16,24 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// std::to_chars, not the printf family: it writes the same correctly rounded digits
+// but never the C library's locale, whose decimal point is a comma once the toolkit
+// has set that locale from a Russian environment.
 DecimalDigits Expand(double magnitude, int digits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    DecimalDigits result;
-    const std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, digits - 1);
+    const std::string_view text(buffer, std::size_t(written.ptr - buffer));
     const std::size_t e = text.find('e');
+    DecimalDigits result;
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.')
             result.digits.push_back(text[i]);
-    result.exponent = std::atoi(text.c_str() + e + 1);
+    // The exponent reads "e+02" or "e-07"; from_chars takes no plus sign.
+    const bool negative = text[e + 1] == '-';
+    std::from_chars(text.data() + e + 2, text.data() + text.size(), result.exponent);
+    if (negative)
+        result.exponent = -result.exponent;
     return result;
 }
 

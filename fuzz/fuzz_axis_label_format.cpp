@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!thousands.isEmpty() && !isGeneral)
         plain.remove(thousands);
     plain.replace(decimal, QLatin1Char('.'));
-    const long double back = std::strtold(plain.toLatin1().constData(), nullptr);
+    const long double back = ReadReference(plain.toLatin1().toStdString());
     const long double v = value;
     if (isGeneral) {
         FUZZ_CHECK(std::fabs(v) >= 1e18L, "%.17g in general form", value);

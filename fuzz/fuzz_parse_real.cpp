@@ -80,7 +80,7 @@ void Expect(const Reading& r, bool& value, bool& overflow, bool& rejected, long 
     }
     const std::string number =
         (r.digits.empty() ? std::string("0") : r.digits) + "e" + std::to_string(r.power);
-    reference = std::strtold(number.c_str(), nullptr);
+    reference = ReadReference(number);
     const long double magnitude = reference;
     const long double tight = 1e-15L;
     if (!std::isfinite(magnitude) || magnitude >= LDBL_MAX * (1 - tight)) {

@@ -34,7 +34,7 @@ bool ReadBack(const QString& text, const TNumberSeparators& seps, long double& v
     if (!seps.thousands.isEmpty() && !scientific)
         plain.remove(seps.thousands);
     plain.replace(seps.decimal, QLatin1Char('.'));
-    value = std::strtold(plain.toLatin1().constData(), nullptr);
+    value = ReadReference(plain.toLatin1().toStdString());
     return true;
 }
 

@@ -38,7 +38,10 @@ DecimalDigits WriteDigits(double value) {
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] >= '0' && text[i] <= '9')
             result.digits += text[i];
-    result.exponent = std::stoi(text.substr(e + 1)) + 1;
+    // The exponent reads "e+02" or "e-07"; from_chars takes no plus sign.
+    int exponent = 0;
+    std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
+    result.exponent = (text[e + 1] == '-' ? -exponent : exponent) + 1;
     if (value == 0.0)
         result.exponent = 0;
     return result;

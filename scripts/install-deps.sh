@@ -3,7 +3,10 @@
 # apt only for those that are missing, so that a second run costs seconds.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev fonts-liberation)
+# qt6-translations-l10n: Qt's own texts (dialogs, context menus, standard buttons) in the
+# user's language; locales: the decimal-comma locales the tests run in.
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev fonts-liberation
+  qt6-translations-l10n locales)
 packages+=("$@")
 
 missing=()
@@ -12,7 +15,7 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && exec bash "$(dirname "$0")/install-locales.sh"
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -20,3 +23,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+exec bash "$(dirname "$0")/install-locales.sh"

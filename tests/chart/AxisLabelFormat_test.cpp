@@ -2,7 +2,10 @@
 #include "input/Regional.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -20,7 +23,60 @@ void ExpectTexts(const std::vector<Case>& cases, QChar decimal, const QString& t
     SetRegionalSeparators(QLatin1Char('.'), QStringLiteral(","));
 }
 
+// Puts a C library locale in force for one scope, as the toolkit's start-up does from
+// the environment, and the previous one back afterwards.
+class ScopedCLocale {
+  public:
+    explicit ScopedCLocale(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+        inForce_ = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedCLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
+    bool InForce() const { return inForce_; }
+
+  private:
+    std::string previous_;
+    bool inForce_ = false;
+};
+
 } // namespace
+
+// Under a decimal-comma C locale, digits expanded through a locale-aware call carry a
+// comma that the digit logic takes for a digit: 1 became "1,,", 0.22 "0,2,2" and
+// -0.02 "-0,01-". The axis labels of real runs, as the student reads them.
+TEST(AxisLabelFormat, IndependentOfTheCLibraryLocale) {
+    const std::vector<Case> labels = {
+        {0, "0"},
+        {1, "1"},
+        {5, "5"},
+        {10, "10"},
+        {15, "15"},
+        {20, "20"},
+        {-1, "-1"},
+        {-5, "-5"},
+        {1000, "1 000"},
+        {12345, "12 345"},
+        {-250000, "-250 000"},
+        {0.22, "0,22"},
+        {0.2, "0,2"},
+        {0.18, "0,18"},
+        {0.02, "0,02"},
+        {-0.02, "-0,02"},
+        {-0.04, "-0,04"},
+        {-0.2, "-0,2"},
+        {-1.7286, "-1,729"},
+        {0.0005, "0,001"},
+        {999.9996, "1 000"},
+        {-2.5e20, "-2,5E20"},
+        {1e18, "1E18"},
+    };
+    for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8"}) {
+        const ScopedCLocale locale(name);
+        ASSERT_TRUE(locale.InForce())
+            << name << " is not generated on this machine: scripts/install-locales.sh makes it";
+        SCOPED_TRACE(name);
+        ExpectTexts(labels, QLatin1Char(','), QStringLiteral(" "));
+    }
+}
 
 TEST(AxisLabelFormat, CommaAndBlank) {
     ExpectTexts(

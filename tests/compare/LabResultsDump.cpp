@@ -17,6 +17,7 @@
 #include "roots/RootReport.h"
 
 #include <QCoreApplication>
+#include <charconv>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +27,14 @@
 #include <typeinfo>
 
 namespace {
+
+// Numbers as "%.17g" or "%.3f" would write them, but never in the C library's
+// locale (the toolkit sets it from the environment; a Russian one writes a comma).
+std::string NumberText(double value, std::chars_format format, int precision) {
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value, format, precision);
+    return std::string(text, written.ptr);
+}
 
 // The record of one case: appended text, hashed as it grows.
 class TRecord {
@@ -48,8 +57,8 @@ class TRecord {
             Mix(static_cast<unsigned char>(bits >> shift));
         if (keep_) {
             char line[80];
-            std::snprintf(line, sizeof line, "%s %016" PRIx64 " %.17g\n", what, bits, value);
-            text_ += line;
+            std::snprintf(line, sizeof line, "%s %016" PRIx64 " ", what, bits);
+            text_ += line + NumberText(value, std::chars_format::general, 17) + "\n";
         }
     }
     std::uint64_t Hash() const { return hash_; }
@@ -101,25 +110,22 @@ class TRecordingTarget : public PlotTarget {
 // Coefficients as a student might type them and as nobody would: small integers,
 // decimals, zeros, and magnitudes over the whole double range.
 std::string RandomCoefficient(std::mt19937_64& random) {
-    char text[64];
     switch (random() % 5) {
     case 0:
         return std::to_string(int(random() % 21) - 10);
     case 1:
-        std::snprintf(text, sizeof text, "%.3f", std::uniform_real_distribution<>(-50, 50)(random));
-        return text;
+        return NumberText(std::uniform_real_distribution<>(-50, 50)(random),
+                          std::chars_format::fixed, 3);
     case 2:
         return "0";
     case 3: {
         const double magnitude = std::pow(10.0, std::uniform_real_distribution<>(-8, 8)(random));
-        std::snprintf(text, sizeof text, "%.17g", random() % 2 ? magnitude : -magnitude);
-        return text;
+        return NumberText(random() % 2 ? magnitude : -magnitude, std::chars_format::general, 17);
     }
     default: {
         const double magnitude =
             std::pow(10.0, std::uniform_real_distribution<>(-320, 308)(random));
-        std::snprintf(text, sizeof text, "%.17g", random() % 2 ? magnitude : -magnitude);
-        return text;
+        return NumberText(random() % 2 ? magnitude : -magnitude, std::chars_format::general, 17);
     }
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cstring>
 #include <string>
 
@@ -33,7 +34,11 @@ TImage ImageOf(TSoftExtended value) {
 #endif
 
 long double PowerOfTen(int k) {
-    return std::strtold(("1e" + std::to_string(k)).c_str(), nullptr);
+    // from_chars reads in the C locale's format whatever locale is in force.
+    const std::string text = "1e" + std::to_string(k);
+    long double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -156,7 +157,8 @@ TEST_F(ParseRealTest, AgreesWithStrtodWithinOneUlp) {
         std::string regional = c;
         regional[regional.find('.')] = ',';
 
-        const double expected = std::strtod(c.c_str(), nullptr);
+        double expected = 0; // from_chars: the C locale's format, whatever locale is in force
+        std::from_chars(c.data(), c.data() + c.size(), expected);
         const double parsed = ParseCoefficient(QString::fromLatin1(regional.c_str()));
         ASSERT_LE(std::llabs(OrderedBits(parsed) - OrderedBits(expected)), 1)
             << regional << " gave " << parsed << ", strtod " << expected;

@@ -8,6 +8,7 @@
 
 #include <cfenv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -257,7 +258,10 @@ void ExpectWithinOneUlp(const char* function, TFunction soft, TReference (*refer
     EXPECT_LE(accuracy.MaxUlps, 1.0)
         << function << ", " << arguments.Name << ": " << accuracy.Worst;
     EXPECT_EQ(SoftExtendedFlags(), 0) << function << ", " << arguments.Name;
-    std::printf("%s, %s: at most %.4f ulp\n", function, arguments.Name, accuracy.MaxUlps);
+    char ulps[32];
+    *std::to_chars(ulps, ulps + sizeof ulps - 1, accuracy.MaxUlps, std::chars_format::fixed, 4)
+         .ptr = 0;
+    std::printf("%s, %s: at most %s ulp\n", function, arguments.Name, ulps);
 }
 
 const TArgumentClass SinCosArguments[] = {
