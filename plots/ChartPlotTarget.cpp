@@ -50,7 +50,7 @@ void ChartPlotTarget::AddSample(PlotSeries series, double omega, double x, doubl
     // After the point: a point the chart could not store is no sample either.
     Series(series).AddPoint(x, y, colour);
     if (samples_)
-        samples_->Add(omega, x, y);
+        samples_->Add(omega, x, y, series == PlotSeries::MirrorCurve);
 }
 
 double ChartPlotTarget::Minimum(PlotAxis axis) const {

@@ -17,7 +17,7 @@ class TLabForm;
 // run's samples, to the clipboard or into a file. The four actions belong to the
 // window, so that their shortcuts work wherever the focus is in it (the coefficient
 // fields included); the chart offers them in its context menu. The points actions are
-// enabled only while there are samples.
+// enabled only while the latest run has samples.
 class TExportActions : public QObject {
     Q_OBJECT
   public:
@@ -44,7 +44,7 @@ class TExportActions : public QObject {
     QAction* AddAction(const QString& text, const QKeySequence& keys,
                        void (TExportActions::*run)());
     void ShowMenu(const QPoint& globalPos);
-    bool HasSamples() const { return !samples_().Empty(); }
+    bool HasSamples() const { return samples_().OfLatestRun() && !samples_().Empty(); }
 
     TLabForm* window_;
     TChart* chart_;

@@ -9,13 +9,19 @@ QString SamplesText(const TLabSamples& samples, const TSampleColumns& columns, Q
     QString text = columns.omega + field + columns.x + field + columns.y + QLatin1Char('\n');
     // About 25 characters a number: a long run is written without regrowing.
     text.reserve(text.size() + qsizetype(samples.Size()) * 3 * 26);
-    for (const TLabSample& sample : samples.All()) {
-        text += ExactNumberText(sample.omega, decimal);
-        text += field;
-        text += ExactNumberText(sample.x, decimal);
-        text += field;
-        text += ExactNumberText(sample.y, decimal);
-        text += QLatin1Char('\n');
+    // The D-partition samples its two branches in turns; a spreadsheet's line chart
+    // wants each branch whole: the positive frequencies first, then the mirror.
+    for (const bool mirrored : {false, true}) {
+        for (const TLabSample& sample : samples.All()) {
+            if (sample.mirrored != mirrored)
+                continue;
+            text += ExactNumberText(sample.omega, decimal);
+            text += field;
+            text += ExactNumberText(sample.x, decimal);
+            text += field;
+            text += ExactNumberText(sample.y, decimal);
+            text += QLatin1Char('\n');
+        }
     }
     return text;
 }

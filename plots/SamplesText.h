@@ -14,7 +14,8 @@ struct TSampleColumns {
 };
 
 // A run's samples as text for a spreadsheet or a report: a header row, then one row
-// per sample in sampling order (ω, x, y), each row ended by a line feed. Numbers
+// per sample in sampling order (ω, x, y), each branch whole (the D-partition's
+// mirrored one after the other), each row ended by a line feed. Numbers
 // carry `decimal` as their separator, no grouping, and are the shortest text that
 // reads back as exactly the stored double.
 //

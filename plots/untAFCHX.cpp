@@ -74,6 +74,7 @@ void TfrmAFCHX::ResetAxes() {
 
 void TfrmAFCHX::lblRunClick() {
     const TExportRefresh refresh(Export);
+    samples_.StartRun();
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this, &samples_);

@@ -62,6 +62,7 @@ void TfrmDRazb::ResetAxes() {
 
 void TfrmDRazb::lblRunClick() {
     const TExportRefresh refresh(Export);
+    samples_.StartRun();
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this, &samples_);

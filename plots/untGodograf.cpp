@@ -61,6 +61,7 @@ void TfrmGodograf::ResetAxes() {
 
 void TfrmGodograf::lblRunClick() {
     const TExportRefresh refresh(Export);
+    samples_.StartRun();
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = TargetOf(*this, &samples_);

@@ -45,7 +45,7 @@ class FakePlotTarget : public PlotTarget {
     }
     void AddSample(PlotSeries series, double omega, double x, double y, PlotColor colour) override {
         AddPoint(series, x, y, colour);
-        samples.Add(omega, x, y);
+        samples.Add(omega, x, y, series == PlotSeries::MirrorCurve);
     }
     double Minimum(PlotAxis axis) const override { return RangeOf(axis).min; }
     double Maximum(PlotAxis axis) const override { return RangeOf(axis).max; }
