@@ -1,5 +1,6 @@
 #include "app/LabsApplication.h"
 
+#include "app/ToolkitTranslation.h"
 #include "input/ApplicationTitle.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
@@ -10,6 +11,7 @@
 LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, argv) {
     ResetFloatEnvironment();
     ReadRegionalSettings();
+    InstallToolkitTranslation();
     SetApplicationTitle(TitleFromExecutableName(QCoreApplication::applicationFilePath()));
 }
 

@@ -112,10 +112,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps derives the libraries the executable links: the C and C++
 # runtimes and the Qt 6 core, gui, widgets and svg libraries. What it cannot see is
-# named here: the platform plugins without which Qt opens no window, and the
-# fonts that keep the fixed layouts and the chart labels at their designed widths.
+# named here: the platform plugins without which Qt opens no window, the fonts
+# that keep the fixed layouts and the chart labels at their designed widths, and
+# Qt's translations, so that its dialogs and menus speak the user's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-liberation, qt6-translations-l10n")
 
 include(CPack)
 

@@ -46,10 +46,11 @@ if lintian --display-info --fail-on error,warning "$deb"; then pass "lintian"; e
 architecture=$(dpkg-deb -f "$deb" Architecture)
 if [ "$architecture" = "$ARCH" ]; then pass "architecture $ARCH"; else fail "architecture $architecture, not $ARCH"; fi
 
-# Dependencies: the Qt runtime, the platform plugins and the fonts.
+# Dependencies: the Qt runtime, the platform plugins, the fonts and Qt's translations.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins fonts-liberation \
+  qt6-translations-l10n; do
   if grep -Eq "(^|, )$package( |,|$)" <<<"$depends"; then pass "depends on $package"; else fail "no dependency on $package"; fi
 done
 
