@@ -1,6 +1,9 @@
 #include "plots/ChartPicture.h"
 
 #include "chart/Chart.h"
+#include "plots/SvgFontFamilies.h"
+
+#include <QBuffer>
 
 #include <QPageSize>
 #include <QPainter>
@@ -16,8 +19,11 @@ int LogicalDpi(const TChart& chart) {
 }
 
 bool WriteSvg(TChart& chart, QIODevice& device) {
+    // Drawn into memory first: the font names are mended before the file gets them.
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&device);
+    svg.setOutputDevice(&drawing);
     svg.setSize(chart.size());
     svg.setViewBox(QRect(QPoint(0, 0), chart.size()));
     svg.setResolution(LogicalDpi(chart));
@@ -26,7 +32,10 @@ bool WriteSvg(TChart& chart, QIODevice& device) {
     if (!painter.begin(&svg))
         return false;
     chart.RenderTo(painter);
-    return painter.end();
+    if (!painter.end())
+        return false;
+    const QByteArray text = NameDrawnFontFamilies(drawing.data());
+    return device.write(text) == text.size();
 }
 
 bool WritePdf(TChart& chart, QIODevice& device) {
