@@ -5,6 +5,7 @@
 #include "chart/Chart.h"
 #include "input/Regional.h"
 #include "plots/ExportActions.h"
+#include "plots/HodographRun.h"
 #include "plots/SaveFileDialog.h"
 #include "plots/SaveToFile.h"
 #include "plots/untAFCHX.h"
@@ -20,9 +21,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -118,6 +122,23 @@ QMap<QString, int> SvgElements(const QString& path, QStringList* texts) {
     return counts;
 }
 
+// The distinct font-family attributes of an SVG file.
+QStringList SvgFontFamilies(const QString& path) {
+    QFile file(path);
+    QStringList families;
+    if (!file.open(QIODevice::ReadOnly))
+        return families;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString family = xml.attributes().value(QStringLiteral("font-family")).toString();
+        if (!family.isEmpty() && !families.contains(family))
+            families << family;
+    }
+    return families;
+}
+
 // The same pixels, whatever the formats and the pixel ratios the images carry (a PNG
 // read back has none).
 bool SamePixels(QImage a, QImage b) {
@@ -134,6 +155,45 @@ QImage RenderedSvg(const QString& path, const QSize& size) {
     QPainter painter(&image);
     renderer.render(&painter);
     return image;
+}
+
+// Opens lab 0 (hodograph), 1 (Nyquist) or 2 (D-partition) and runs `body` inside it.
+void WithLab(int lab, std::function<void(TLabForm*)> body) {
+    bool done = false;
+    InsideNextLab([&](TLabForm* form) {
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        body(form);
+        done = true;
+    });
+    if (lab == 0)
+        OpenGodograf();
+    else if (lab == 1)
+        OpenAFCHX();
+    else
+        OpenDRazb();
+    QVERIFY(done);
+}
+
+const TLabSamples& SamplesOf(TLabForm* form) {
+    if (auto* f = qobject_cast<TfrmGodograf*>(form))
+        return f->Samples();
+    if (auto* f = qobject_cast<TfrmAFCHX*>(form))
+        return f->Samples();
+    return qobject_cast<TfrmDRazb*>(form)->Samples();
+}
+
+// The rows Ctrl+Shift+T puts on the clipboard, header and final line feed left out;
+// none when the keys left the clipboard as it was.
+QStringList CopiedRows(TLabForm* form) {
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    PressInField(form->CoefficientFields().first(), Qt::Key_T,
+                 Qt::ControlModifier | Qt::ShiftModifier);
+    QStringList rows = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    if (rows == QStringList{QStringLiteral("untouched")})
+        return {};
+    rows.removeFirst();
+    rows.removeLast();
+    return rows;
 }
 
 bool RunningAsRoot() {
@@ -195,6 +255,85 @@ class TestExportActions : public QObject {
         else
             OpenDRazb();
         QVERIFY(done);
+    }
+
+    // The points are the latest run's. A run that stops before it samples (an empty
+    // field, an unstable system, a text that is no number, a fault at the first sample)
+    // offers none: the previous run's would be another system's. One that faults
+    // midway offers what it computed, as the chart shows it.
+    void pointsDescribeTheLatestRun_data() {
+        QTest::addColumn<int>("lab");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("someSampled");
+        const QString empty = QStringLiteral("Пожалуйста, введите коэффициенты.");
+        const QString notANumber = QStringLiteral("'1,,5' is not a valid floating point value.");
+        QTest::newRow("hodograph, empty field")
+            << 0 << QStringList{"1", "", "3", "1"} << empty << false;
+        QTest::newRow("hodograph, unstable")
+            << 0 << QStringList{"1", "1", "1", "5"} << kUnstableNotice << false;
+        QTest::newRow("hodograph, not a number")
+            << 0 << QStringList{"1", "3", "3", "1,,5"} << notANumber << false;
+        // a0 = 10^306: D(jω) leaves the double range near ω = 5.6.
+        QTest::newRow("hodograph, overflow midway")
+            << 0 << QStringList{"1" + QString(306, QLatin1Char('0')), "1", "1", "0"}
+            << QStringLiteral("Floating point overflow.") << true;
+        QTest::newRow("nyquist, not a number")
+            << 1 << QStringList{"1", "3", "3", "1", "0", "0", "1,,5"} << notANumber << false;
+        QTest::newRow("nyquist, fault at the first sample")
+            << 1 << QStringList{"0", "0", "0", "0", "0", "0", "1"}
+            << QStringLiteral("Invalid floating point operation.") << false;
+        QTest::newRow("d-partition, empty field")
+            << 2 << QStringList{"1", "3", "", "1"} << empty << false;
+        QTest::newRow("d-partition, not a number")
+            << 2 << QStringList{"1", "3", "3", "1,,5"} << notANumber << false;
+    }
+    void pointsDescribeTheLatestRun() {
+        QFETCH(int, lab);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, message);
+        QFETCH(bool, someSampled);
+        ModalBoxWatcher boxes;
+        WithLab(lab, [&](TLabForm* form) {
+            TExportActions* actions = form->findChild<TExportActions*>();
+            TypeAndRun(form, lab == 1 ? kWorkedExample : QStringList{"1", "3", "3", "1"});
+            QVERIFY(actions->CopyPointsAction->isEnabled());
+
+            TypeAndRun(form, texts);
+            QCOMPARE(boxes.Texts(), QStringList{message});
+            QCOMPARE(actions->CopyPointsAction->isEnabled(), someSampled);
+            QCOMPARE(actions->SavePointsAction->isEnabled(), someSampled);
+            const QStringList rows = CopiedRows(form);
+            if (!someSampled) {
+                QCOMPARE(rows, QStringList());
+                return;
+            }
+            const TLabSamples& samples = SamplesOf(form);
+            QVERIFY(samples.Size() > 1 && samples.Size() < 131);
+            QCOMPARE(rows.size(), qsizetype(samples.Size()));
+            QCOMPARE(rows.first(), QStringLiteral("0\t0\t0"));
+        });
+    }
+
+    // The D-partition samples its branches in turns; the points give each branch whole,
+    // in sampling order: ω = 0 … 10, then its mirror -0 … -10.
+    void dPartitionPointsBranchByBranch() {
+        WithLab(2, [&](TLabForm* form) {
+            TypeAndRun(form, {"1", "3", "3", "1"});
+            const QStringList rows = CopiedRows(form);
+            QCOMPARE(rows.size(), 2 * 1001);
+            const auto omega = [&](qsizetype row) {
+                return QLocale(QLocale::Russian)
+                    .toDouble(rows[row].section(QLatin1Char('\t'), 0, 0));
+            };
+            for (qsizetype i = 0; i < 1001; ++i) {
+                QCOMPARE(rows[i + 1001].section(QLatin1Char('\t'), 0, 0),
+                         i == 0 ? QStringLiteral("-0")
+                                : QLatin1Char('-') + rows[i].section(QLatin1Char('\t'), 0, 0));
+                if (i > 0)
+                    QVERIFY2(omega(i) > omega(i - 1), qPrintable(rows[i]));
+            }
+        });
     }
 
     // The keys act from a coefficient field, whose filter discards most keys, and the
@@ -264,6 +403,16 @@ class TestExportActions : public QObject {
             QVERIFY(texts.contains(QStringLiteral("I")));
             QVERIFY(texts.contains(QStringLiteral("-1"))); // an axis label
             QCOMPARE(elements.value(QStringLiteral("image")), 0);
+            // The texts name the face they were drawn with, which the file's reader may
+            // have, and a generic family: never the asked-for "MS Sans Serif" or "Arial".
+            const QStringList families =
+                SvgFontFamilies(folder.filePath(QStringLiteral("АФЧХ.svg")));
+            QVERIFY(!families.isEmpty());
+            for (const QString& family : families) {
+                QVERIFY2(family.endsWith(QStringLiteral(", sans-serif")), qPrintable(family));
+                QVERIFY2(QFontDatabase::families().contains(family.section(QLatin1Char(','), 0, 0)),
+                         qPrintable(family));
+            }
             // The 5000 markers and the lines are shapes.
             QVERIFY(elements.value(QStringLiteral("rect")) +
                         elements.value(QStringLiteral("path")) >
@@ -301,6 +450,36 @@ class TestExportActions : public QObject {
                                form->Chart->RenderToImage(form->Chart->devicePixelRatioF())));
         });
         QCOMPARE(boxes.Texts(), QStringList());
+    }
+
+    // Qt's own texts speak the user's language, as the platform's controls do: the save
+    // dialog and a field's context menu under the Russian locale the tests run in.
+    void toolkitTextsInTheUsersLanguage() {
+        QCOMPARE(QLocale::system().language(), QLocale::Russian); // LC_ALL=ru_RU.UTF-8
+        WithNyquist([&](TfrmAFCHX* form) {
+            TypeAndRun(form, kWorkedExample);
+            QStringList buttons;
+            QStringList labels;
+            SaveDialogAnswer answer([&](QFileDialog* dialog) {
+                for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                    buttons << button->text().remove(QLatin1Char('&'));
+                for (const QLabel* label : dialog->findChildren<QLabel*>())
+                    labels << label->text().remove(QLatin1Char('&'));
+            });
+            PressInField(form->edta0, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(answer.Seen());
+            QVERIFY2(buttons.contains(QStringLiteral("Сохранить")), qPrintable(buttons.join('|')));
+            QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join('|')));
+            QVERIFY2(labels.contains(QStringLiteral("Имя файла:")), qPrintable(labels.join('|')));
+
+            std::unique_ptr<QMenu> menu(form->edta0->createStandardContextMenu());
+            QStringList entries;
+            for (const QAction* action : menu->actions())
+                entries << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+            QVERIFY2(entries.contains(QStringLiteral("Копировать")), qPrintable(entries.join('|')));
+            QVERIFY2(entries.contains(QStringLiteral("Выделить всё")),
+                     qPrintable(entries.join('|')));
+        });
     }
 
     // A folder that vanished, or one that may not be written: a notice naming the file,
