@@ -1,5 +1,6 @@
 #include "app/untMain.h"
 
+#include "app/FocusMarkButton.h"
 #include "input/FormStyle.h"
 #include "input/ReportException.h"
 #include "plots/untAFCHX.h"
@@ -26,7 +27,7 @@ QRadioButton* AddRadio(QGroupBox* group, const char* name, const QString& captio
 }
 
 QPushButton* AddButton(QWidget* form, const char* name, const QString& caption, int left) {
-    auto* button = new QPushButton(caption, form);
+    auto* button = new TFocusMarkButton(caption, form);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 184, 77, 23);
     button->setAutoDefault(false);

@@ -298,6 +298,30 @@ class SelectorTest : public QObject {
         QCOMPARE(seen.objectName, QStringLiteral("frmDRazb"));
     }
 
+    // The push button that has the focus (the one Enter presses) shows it with a dotted
+    // mark inside its face; the other shows none. Tab moves the mark along.
+    void focusedButtonIsMarked() {
+        const auto markPixels = [](QPushButton* button) {
+            const QImage face = button->grab().toImage();
+            const QColor text = button->palette().color(QPalette::ButtonText);
+            int count = 0;
+            for (int x = 4; x < face.width() - 4; ++x)
+                count += face.pixelColor(x, 4) == text;
+            return count;
+        };
+        form_->radLaguer->setFocus();
+        QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(form_->focusWidget(), form_->btnExit);
+        const int along = form_->btnExit->width() - 8;
+        QVERIFY2(markPixels(form_->btnExit) >= along / 2 - 1,
+                 qPrintable(QString::number(markPixels(form_->btnExit))));
+        QCOMPARE(markPixels(form_->Button2), 0);
+        QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(form_->focusWidget(), form_->Button2);
+        QVERIFY(markPixels(form_->Button2) >= along / 2 - 1);
+        QCOMPARE(markPixels(form_->btnExit), 0);
+    }
+
     // Enter clicks the focused push button; Space does too.
     void focusedButtonTakesEnterAndSpace_data() {
         QTest::addColumn<Qt::Key>("key");
