@@ -5,7 +5,13 @@ For every exponent k of x = M * 2^k (M a 64-bit significand) the distance of x *
 to the nearest integer is at least ||q beta||, beta = frac(2^k * 2/pi), q the largest
 continued-fraction denominator of beta below 2^64 (best approximation: no M below the
 next denominator does better). Prints the smallest bound over all exponents, with the
-exponent and the q that attain it. Usage: python3 closest.py  (about a minute)
+exponent and the q that attain it.
+
+The software sine and cosine rely on the bound: their argument reduction
+(numeric/SoftExtendedTrig.cpp) keeps a window of 2/pi wide enough for an argument this
+near a multiple of pi/2, and the nearest argument is a case of
+tests/numeric/SoftExtendedTrig_test.cpp.
+Usage: python3 tools/closest_quarter_turn.py  (under a second)
 """
 
 EXTRA = 320  # bits of beta beyond its point: far more than the 2 * 64 the fraction needs
