@@ -39,7 +39,7 @@ EXTENDED_COUNT ?= 1000000
 compare-extended: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DLABS_WERROR=ON
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target soft_extended_diff
-	./$(RELEASE_BUILD)/tests/soft_extended_diff $(EXTENDED_COUNT) 2026
+	./$(RELEASE_BUILD)/tools/soft_extended_diff $(EXTENDED_COUNT) 2026
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

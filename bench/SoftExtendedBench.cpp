@@ -2,7 +2,7 @@
 // over arrays of ordinary operands (normal values around 1, as the labs compute with).
 // The counter "per op" is the time of one element of the loop.
 
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 #include <benchmark/benchmark.h>
 

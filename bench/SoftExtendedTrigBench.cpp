@@ -1,7 +1,7 @@
 // The software sine, cosine and arctangent, per call, on arguments of the root finder's
 // kind: magnitudes from 2^-7 to 1 (half angles, ratios near one) with full significands.
 
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #include "chart/AxisLabelStep.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cmath>

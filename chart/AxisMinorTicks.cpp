@@ -1,5 +1,5 @@
 #include "chart/AxisMinorTicks.h"
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisMinorTicks.h"
 #include "chart/ChartParent.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "chart/AxisPainter.h"
 #include "input/Errors.h"
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "chart/GapColumn.h"
 #include "input/Errors.h"
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "chart/ChartZoom.h"
 
 #include "chart/ChartAxis.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include "chart/RectFiller.h"
 #include "chart/SeriesPixels.h"
 #include "chart/SeriesWindow.h"
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 #include <QPainter>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 #include <cfenv>
 #include <cstdint>

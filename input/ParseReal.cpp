@@ -1,7 +1,7 @@
 #include "input/ParseReal.h"
 
 #include "input/Errors.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
 

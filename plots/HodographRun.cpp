@@ -1,6 +1,6 @@
 #include "plots/HodographRun.h"
 
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "plots/AxisRange.h"

@@ -1,6 +1,6 @@
 #include "plots/NyquistRun.h"
 
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/KeystrokeFilter.h"
 #include "input/ParseReal.h"

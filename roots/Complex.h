@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 
 #include <cmath>

@@ -21,16 +21,16 @@ status=0
 for lab in roots hodograph nyquist dpartition; do
     count=$LAB_COUNT
     [ "$lab" = roots ] && count=$ROOTS_COUNT
-    "$HARDWARE_BUILD/tests/lab_results_dump" "$lab" "$count" "$SEED" > "$work/hardware"
-    "$SOFT_BUILD/tests/lab_results_dump" "$lab" "$count" "$SEED" > "$work/soft"
+    "$HARDWARE_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" > "$work/hardware"
+    "$SOFT_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" > "$work/soft"
     differing=$(diff "$work/hardware" "$work/soft" | grep -c '^<' || true)
     echo "$lab: $count cases, $differing differ"
     if [ "$differing" -ne 0 ]; then
         status=1
         for case in $(diff "$work/hardware" "$work/soft" | sed -n 's/^< \([0-9]*\) .*/\1/p' | head -3); do
             echo "--- $lab case $case: hardware (<) against software (>)"
-            diff <("$HARDWARE_BUILD/tests/lab_results_dump" "$lab" "$count" "$SEED" "$case") \
-                 <("$SOFT_BUILD/tests/lab_results_dump" "$lab" "$count" "$SEED" "$case") | head -20 || true
+            diff <("$HARDWARE_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" "$case") \
+                 <("$SOFT_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" "$case") | head -20 || true
         done
     fi
 done

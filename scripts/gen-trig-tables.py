@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes input/SoftExtendedTrigTables.h: the constants of the software sine, cosine and
+"""Writes numeric/SoftExtendedTrigTables.h: the constants of the software sine, cosine and
 arctangent, computed with Python's exact integers.
 
 - the bits of 2/pi, far enough for the largest extended argument's range reduction;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModalBoxRecorder.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include "app/untMain.h"
 #include "input/LabForm.h"
@@ -25,7 +25,7 @@ struct SelectorSession {
         SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
         selector.show();
     }
-    ModalBoxRecorder boxes; // before the selector, so that it outlives it
+    ModalBoxWatcher boxes{ModalBoxWatcher::Alternating{}}; // before the selector, so that it outlives it
     TfrmMain selector;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModalBoxRecorder.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include "input/ApplicationTitle.h"
 #include "input/Errors.h"
@@ -50,12 +50,12 @@ inline bool ParserRejects(const QString& text) {
 }
 
 // Empty when the box is one the program may show; otherwise why it is not.
-inline QString WhyNotProgramMessage(const ShownBox& box) {
+inline QString WhyNotProgramMessage(const SeenBox& box) {
     if (box.caption != ApplicationTitle())
         return QStringLiteral("caption '%1'").arg(box.caption);
     if (NoticeTexts().contains(box.text))
-        return box.stopIcon ? QStringLiteral("notice with a stop icon") : QString();
-    if (!box.stopIcon)
+        return box.StopIcon() ? QStringLiteral("notice with a stop icon") : QString();
+    if (!box.StopIcon())
         return QStringLiteral("error without the stop icon: '%1'").arg(box.text);
     if (FixedErrorTexts().contains(box.text))
         return QString();

@@ -1,10 +1,10 @@
 // The lab selector: its design, its keyboard and the opening of the four labs.
 
 #include "app/untMain.h"
-#include "input/LabProbe.h"
-#include "input/LabsTestMain.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
 #include "input/LinkLabel.h"
-#include "input/ModalBoxWatcher.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"

@@ -6,7 +6,7 @@
 
 #include "LabDriver.h"
 #include "LabKnownRuns.h"
-#include "ModalBoxRecorder.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "ProgramMessages.h"
 
 #include "app/LabsApplication.h"
@@ -104,7 +104,7 @@ void TestExtremeInputs::runEndsInPictureReportOrMessage() {
     QVERIFY(button);
     session_->boxes.Clear();
 
-    QList<ShownBox> extremeBoxes;
+    QList<SeenBox> extremeBoxes;
     QString afterwards;
     const bool opened = WithLabOpen(session_->selector, button, [&](TLabForm* form) {
         RunWith(form, Expand(four, int(form->CoefficientFields().size())));
@@ -112,7 +112,7 @@ void TestExtremeInputs::runEndsInPictureReportOrMessage() {
         if (auto* chart = qobject_cast<TChart*>(ChartOf(form)))
             chart->RenderToImage();
         QCoreApplication::processEvents();
-        extremeBoxes = session_->boxes.Boxes();
+        extremeBoxes = session_->boxes.Seen();
         session_->boxes.Clear();
         RunWith(form, known.coefficients);
         QCoreApplication::processEvents();
@@ -120,13 +120,13 @@ void TestExtremeInputs::runEndsInPictureReportOrMessage() {
     });
     QVERIFY(opened);
     QVERIFY2(extremeBoxes.size() <= 1, "more than one box for one run");
-    for (const ShownBox& box : extremeBoxes) {
+    for (const SeenBox& box : extremeBoxes) {
         const QString why = WhyNotProgramMessage(box);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         qInfo().noquote() << box.text;
     }
     QVERIFY2(afterwards.isEmpty(), qPrintable(QStringLiteral("afterwards: ") + afterwards));
-    QVERIFY2(session_->boxes.Boxes().isEmpty(), "the worked example afterwards showed a box");
+    QVERIFY2(session_->boxes.Seen().isEmpty(), "the worked example afterwards showed a box");
 }
 
 int main(int argc, char** argv) {

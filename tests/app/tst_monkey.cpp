@@ -6,7 +6,7 @@
 
 #include "LabDriver.h"
 #include "LabKnownRuns.h"
-#include "ModalBoxRecorder.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "MonkeyInput.h"
 #include "ProgramMessages.h"
 
@@ -38,9 +38,9 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         g_previousHandler(type, context, message);
 }
 
-QStringList Summary(const QList<ShownBox>& boxes) {
+QStringList Summary(const QList<SeenBox>& boxes) {
     QMap<QString, int> counts;
-    for (const ShownBox& box : boxes) {
+    for (const SeenBox& box : boxes) {
         const QString quoted = QuotedConversionText(box.text);
         counts[quoted.isNull() ? box.text : QStringLiteral("'…' is not a valid …")]++;
     }
@@ -83,12 +83,12 @@ void TestMonkey::initTestCase() {
 
 void TestMonkey::CheckBoxes() {
     QStringList faults;
-    for (const ShownBox& box : session_->boxes.Boxes()) {
+    for (const SeenBox& box : session_->boxes.Seen()) {
         const QString why = WhyNotProgramMessage(box);
         if (!why.isEmpty())
             faults << why;
     }
-    qInfo().noquote() << Summary(session_->boxes.Boxes()).join(QLatin1String("; "));
+    qInfo().noquote() << Summary(session_->boxes.Seen()).join(QLatin1String("; "));
     faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 10).join(QLatin1String("\n"))));
     session_->boxes.Clear();
@@ -274,7 +274,7 @@ void TestMonkey::labSurvivesRandomEvents() {
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // (QVERIFY2 builds its message even when the check passes.)
     const QString shown =
-        session_->boxes.Boxes().isEmpty() ? QString() : session_->boxes.Boxes().first().text;
+        session_->boxes.Seen().isEmpty() ? QString() : session_->boxes.Seen().first().text;
     QVERIFY2(shown.isEmpty(), qPrintable(QStringLiteral("the known run showed '%1'").arg(shown)));
 }
 

@@ -6,7 +6,7 @@
 
 #include "LabDriver.h"
 #include "LabKnownRuns.h"
-#include "ModalBoxRecorder.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "ProgramMessages.h"
 
 #include "app/LabsApplication.h"
@@ -93,8 +93,8 @@ void TestLifetime::Cycle(const KnownRun& run, QRadioButton* radio) {
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QVERIFY2(run.reference() == nullptr, "the window's reference outlived it");
     // The opening showed the overflow report, and nothing else.
-    QCOMPARE(session_->boxes.Boxes().size(), qsizetype(1));
-    QCOMPARE(session_->boxes.Boxes().first().text, QStringLiteral("Floating point overflow."));
+    QCOMPARE(session_->boxes.Seen().size(), qsizetype(1));
+    QCOMPARE(session_->boxes.Seen().first().text, QStringLiteral("Floating point overflow."));
     session_->boxes.Clear();
 }
 

@@ -4,7 +4,7 @@
 
 #include "chart/ChartFont.h"
 #include "chart/TextCache.h"
-#include "tests/input/LabsTestMain.h"
+#include "tests/support/LabsTestMain.h"
 
 #include <QImage>
 #include <QPainter>

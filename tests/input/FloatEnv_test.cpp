@@ -5,7 +5,7 @@
 // fault at its store.
 
 #include "input/Errors.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"

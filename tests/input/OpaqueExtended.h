@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 // A value that comes from outside, so that nothing is folded at compile time: every
 // operation on it is really carried out, with the flags it raises.

@@ -2,7 +2,7 @@
 // their exact message, the store into a double, and agreement with the C library.
 
 #include "input/Errors.h"
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"

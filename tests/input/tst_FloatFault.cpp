@@ -5,10 +5,10 @@
 
 #include "input/FloatEnv.h"
 #include "input/LabForm.h"
-#include "input/LabsTestMain.h"
+#include "tests/support/LabsTestMain.h"
 #include "input/LinkLabel.h"
-#include "input/ModalBoxWatcher.h"
-#include "input/OpaqueExtended.h"
+#include "tests/support/ModalBoxWatcher.h"
+#include "tests/input/OpaqueExtended.h"
 #include "input/Regional.h"
 
 #include <QLabel>

@@ -3,8 +3,8 @@
 
 #include "input/ApplicationTitle.h"
 #include "input/Errors.h"
-#include "input/LabsTestMain.h"
-#include "input/ModalBoxWatcher.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "input/ReportException.h"
 
 #include <QClipboard>

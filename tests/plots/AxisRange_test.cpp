@@ -1,6 +1,6 @@
 #include "plots/AxisRange.h"
 
-#include "tests/plots/FakePlotTarget.h"
+#include "tests/support/FakePlotTarget.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
 #include "plots/AxisRange.h"
-#include "tests/plots/FakePlotTarget.h"
+#include "tests/support/FakePlotTarget.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "plots/ReadoutText.h"
 
 #include "input/Regional.h"
-#include "tests/plots/FakePlotTarget.h" // PrintTo for QString
+#include "tests/support/FakePlotTarget.h" // PrintTo for QString
 
 #include <gtest/gtest.h>
 

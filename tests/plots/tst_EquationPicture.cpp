@@ -1,7 +1,7 @@
 // The equation picture of the hodograph and D-partition panels, drawn by itself.
 
 #include "plots/EquationPicture.h"
-#include "tests/input/LabsTestMain.h"
+#include "tests/support/LabsTestMain.h"
 
 #include <QImage>
 #include <QPainter>

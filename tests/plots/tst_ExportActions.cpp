@@ -11,9 +11,9 @@
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
-#include "tests/input/LabProbe.h"
-#include "tests/input/LabsTestMain.h"
-#include "tests/input/ModalBoxWatcher.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 #include "chart/Chart.h"
 #include "input/Regional.h"
 #include "plots/untAFCHX.h"
-#include "tests/input/LabProbe.h"
-#include "tests/input/LabsTestMain.h"
-#include "tests/input/ModalBoxWatcher.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "input/Regional.h"
 #include "plots/EquationPicture.h"
 #include "plots/untDRazb.h"
-#include "tests/input/LabProbe.h"
-#include "tests/input/LabsTestMain.h"
-#include "tests/input/ModalBoxWatcher.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>

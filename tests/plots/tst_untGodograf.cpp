@@ -6,9 +6,9 @@
 #include "plots/EquationPicture.h"
 #include "plots/HodographRun.h"
 #include "plots/untGodograf.h"
-#include "tests/input/LabProbe.h"
-#include "tests/input/LabsTestMain.h"
-#include "tests/input/ModalBoxWatcher.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 #include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>

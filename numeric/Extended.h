@@ -8,7 +8,7 @@
 // type, which gives the same bits. The build defines LABS_SOFT_EXTENDED to choose.
 #if LABS_SOFT_EXTENDED
 
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 using TExtended = TSoftExtended;
 // Software values live in memory anyway.

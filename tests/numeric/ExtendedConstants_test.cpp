@@ -1,4 +1,4 @@
-#include "input/ExtendedConstants.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/Extended.h"
+#include "numeric/Extended.h"
 
 // The decimal constants of the labs that the extended format cannot hold exactly,
 // each rounded once to nearest, as the compiler rounds an extended literal on x86-64.

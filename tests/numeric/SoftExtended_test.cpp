@@ -3,7 +3,7 @@
 // semantics, and a digest of many random operations against the x87's digest. Where
 // long double is the x87's format, every case is also run on the hardware itself.
 
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 #if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64
 #define LABS_TEST_AGAINST_X87 1
-#include "tests/input/X87Reference.h"
+#include "tests/support/X87Reference.h"
 #endif
 
 namespace {

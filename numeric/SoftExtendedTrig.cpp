@@ -1,5 +1,5 @@
-#include "input/SoftExtended.h"
-#include "input/SoftExtendedTrigTables.h"
+#include "numeric/SoftExtended.h"
+#include "numeric/SoftExtendedTrigTables.h"
 
 #include <array>
 #include <bit>

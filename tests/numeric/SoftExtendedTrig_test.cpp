@@ -2,7 +2,7 @@
 // gives them, and the distance from a 113-bit reference over random arguments of the
 // labs' ranges, of every magnitude, and next to multiples of pi/2.
 
-#include "input/SoftExtended.h"
+#include "numeric/SoftExtended.h"
 
 #include <gtest/gtest.h>
 
