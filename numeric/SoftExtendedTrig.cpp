@@ -216,8 +216,8 @@ constexpr int ReductionWords = 5;
 // x = significand * 2^exponent times 2/pi, modulo 4 (Payne and Hanek): the bits of
 // 2/pi that make multiples of 4 are skipped, and a window of 320 bits from there on
 // keeps the product's fraction exact to about 2^-250. No extended argument comes nearer
-// than 2^-76 quarter turns to a multiple of pi/2 (docs/research/extended-arithmetic/
-// closest.py), so the fraction keeps at least 170 correct bits.
+// than 2^-76 quarter turns to a multiple of pi/2 (tools/closest_quarter_turn.py), so
+// the fraction keeps at least 170 correct bits.
 TReduced ReduceByQuarterTurns(TU64 significand, int exponent) {
     std::array<TU64, ReductionWords> window{};
     for (int i = 0; i < ReductionWords; ++i)

@@ -295,7 +295,7 @@ TEST(SoftExtendedTrig, ArctangentWithinOneUlpOfTheReference) {
 }
 
 // 0xf28ab66522546ee1 * 2^10531 comes closer to a multiple of pi/2 than any other
-// extended value, within 2^-76 quarter turns (docs/research/extended-arithmetic/closest.py).
+// extended value, within 2^-76 quarter turns (tools/closest_quarter_turn.py).
 TEST(SoftExtendedTrig, ClosestArgumentToAQuarterTurn) {
     for (int offset = -2; offset <= 2; ++offset) {
         const TSoftExtended x = Bits(0x6961, 0xf28ab66522546ee1u + offset);
