@@ -1,5 +1,7 @@
 #include "chart/Chart.h"
 
+#include "input/FloatEnv.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -8,21 +10,23 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
-#include <cfenv>
 
 namespace {
 
-// Drawing must neither raise nor leave floating-point status flags behind for the
-// next lab run to find: the environment is saved before and restored after.
+// Drawing, zooming, panning and scrolling must neither raise nor leave floating-point
+// status flags behind for the next computation to find: the whole state is saved before and
+// restored after, the hardware's environment and, where the extended arithmetic is computed in
+// software, that arithmetic's own sticky flags (the axis steps, ticks and pixels of an extreme
+// range overflow there, as they do on the x87).
 class FloatEnvironmentGuard {
   public:
-    FloatEnvironmentGuard() { std::fegetenv(&saved_); }
-    ~FloatEnvironmentGuard() { std::fesetenv(&saved_); }
+    FloatEnvironmentGuard() : saved_(SaveFloatState()) {}
+    ~FloatEnvironmentGuard() { RestoreFloatState(saved_); }
     FloatEnvironmentGuard(const FloatEnvironmentGuard&) = delete;
     FloatEnvironmentGuard& operator=(const FloatEnvironmentGuard&) = delete;
 
   private:
-    std::fenv_t saved_;
+    TFloatState saved_;
 };
 
 constexpr int WheelNotch = 120;
@@ -202,6 +206,7 @@ bool TChart::HitsChart(const QPoint& point) const {
 }
 
 void TChart::mousePressEvent(QMouseEvent* event) {
+    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     HideReadout();
     // A right press alone may become a click; any other press ends that.
@@ -219,6 +224,7 @@ void TChart::mousePressEvent(QMouseEvent* event) {
 }
 
 void TChart::mouseMoveEvent(QMouseEvent* event) {
+    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     if (zoom_.ZoomActive() && point != zoom_.ZoomEnd()) {
         zoom_.MoveZoom(point);
@@ -237,6 +243,7 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TChart::mouseReleaseEvent(QMouseEvent* event) {
+    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     const bool rightClick = event->button() == Qt::RightButton && rightClickPending_;
     rightClickPending_ = false;
@@ -253,6 +260,7 @@ void TChart::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TChart::wheelEvent(QWheelEvent* event) {
+    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
     HideReadout();
     // A notch towards the user (negative delta) moves the vertical axis up.
     wheelRemainder_ -= event->angleDelta().y();

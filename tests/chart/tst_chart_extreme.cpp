@@ -1,13 +1,17 @@
 // The chart with ranges and points at the edges of the double range: spans that
 // overflow, subnormal spans, ranges degenerate at a huge value (where subtracting the
 // label step changes nothing), and points at ±DBL_MAX and subnormals. The label
-// computation must end with a bounded number of labels, the drawing must finish, and
-// the mouse must not break it.
+// computation must end with a bounded number of labels, every drawing must frame its
+// plot and leave no floating-point flag behind, and the mouse must not break it; a
+// lab run after such a drawing computes exactly what it computes alone.
 
 #include "ChartTestWindow.h"
 
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
+#include "input/FloatEnv.h"
+#include "plots/HodographRun.h"
+#include "tests/support/FakePlotTarget.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -22,7 +26,27 @@ class TestChartExtreme : public QObject {
   private slots:
     void drawsAnyRange_data();
     void drawsAnyRange();
+    void runAfterAnExtremeDrawingIsItsOwn();
 };
+
+namespace {
+
+// A drawing of the chart as it stands, checked: the plot framed in black at its four
+// corners (the series are clipped inside the frame, so a picture that got that far
+// was drawn through) and no fault flag left for the next computation to find, the
+// software arithmetic's included.
+void CheckDrawing(TChart* chart) {
+    ClearFloatFlags();
+    const QImage image = chart->RenderToImage();
+    QVERIFY2(!FloatFaultPending(), "the drawing left a floating-point fault flag behind");
+    QCOMPARE(image.size(), chart->size());
+    const QRect plot = chart->PlotRect();
+    for (const QPoint corner :
+         {plot.topLeft(), plot.topRight(), plot.bottomLeft(), plot.bottomRight()})
+        QCOMPARE(QColor(image.pixel(corner)), QColor(Qt::black));
+}
+
+} // namespace
 
 void TestChartExtreme::drawsAnyRange_data() {
     QTest::addColumn<double>("low");
@@ -68,7 +92,7 @@ void TestChartExtreme::drawsAnyRange() {
     window.host->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.host.get()));
 
-    QVERIFY(!window.chart->RenderToImage().isNull());
+    CheckDrawing(window.chart);
     const TTextMeasure measure{[](const QString& t) { return 6 * int(t.size()); }, 14};
     for (TChartAxis* axis : {window.chart->BottomAxis(), window.chart->LeftAxis()}) {
         const TAxisTicks ticks = axis->CalcTicks(measure);
@@ -89,20 +113,57 @@ void TestChartExtreme::drawsAnyRange() {
     };
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         for (auto [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+            ClearFloatFlags();
             send(QEvent::MouseButtonPress, from, button, button);
             send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, button);
             send(QEvent::MouseMove, to, Qt::NoButton, button);
             send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
-            QVERIFY(!chart->RenderToImage().isNull());
+            QVERIFY2(!FloatFaultPending(),
+                     "the zoom or pan left a floating-point fault flag behind");
+            CheckDrawing(chart);
         }
     }
     for (int delta : {120, -120, 120 * 40}) {
+        ClearFloatFlags();
         QWheelEvent wheel(QPointF(a), QPointF(chart->mapToGlobal(a)), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(chart, &wheel);
-        QVERIFY(!chart->RenderToImage().isNull());
+        QVERIFY2(!FloatFaultPending(), "the scroll left a floating-point fault flag behind");
+        CheckDrawing(chart);
     }
     QCoreApplication::processEvents();
+}
+
+// A run reads the fault flags at every store: one that a drawing left behind would end
+// it with a fault of its own. The worked example after a picture of the whole double
+// range (whose spans, steps and pixels overflow) gives every point and range of the
+// same run made from a clean start.
+void TestChartExtreme::runAfterAnExtremeDrawingIsItsOwn() {
+    const QStringList texts{"1", "3", "3", "1"};
+    ResetFloatEnvironment();
+    FakePlotTarget alone;
+    RunHodograph(texts, alone, [] {});
+
+    ChartTestWindow window;
+    auto* line = window.chart->AddSeries<TLineSeries>();
+    line->AddPoint(-DBL_MAX, -DBL_MAX, clRed);
+    line->AddPoint(DBL_MAX, DBL_MAX, clRed);
+    window.SetRanges(-DBL_MAX, DBL_MAX, -DBL_MAX, DBL_MAX);
+    ResetFloatEnvironment();
+    window.chart->RenderToImage();
+    FakePlotTarget afterDrawing;
+    RunHodograph(texts, afterDrawing, [] {});
+
+    QCOMPARE(afterDrawing.log, alone.log);
+    QCOMPARE(afterDrawing.samples.Size(), alone.samples.Size());
+    for (std::size_t i = 0; i < alone.samples.Size(); ++i) {
+        QCOMPARE(afterDrawing.samples[i].x, alone.samples[i].x);
+        QCOMPARE(afterDrawing.samples[i].y, alone.samples[i].y);
+    }
+    for (PlotAxis axis : {PlotAxis::Bottom, PlotAxis::Left}) {
+        QCOMPARE(afterDrawing.RangeOf(axis).min, alone.RangeOf(axis).min);
+        QCOMPARE(afterDrawing.RangeOf(axis).max, alone.RangeOf(axis).max);
+    }
 }
 
 QTEST_MAIN(TestChartExtreme)
