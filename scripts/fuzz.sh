@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses with clang in build-fuzz and runs each for a bounded
-# time (FUZZ_SECONDS, default 60), after replaying the inputs that once broke something
-# (fuzz/regressions/<target>/). Seeds come from fuzz/corpus/<target>/; what the fuzzer
-# learns goes to build-fuzz/corpus/, so the repository is never written. A crash or a
-# broken property fails the run and leaves the input in build-fuzz/artifacts/.
+# Builds the libFuzzer harnesses with clang and runs each for a bounded time
+# (FUZZ_SECONDS, default 60), after replaying the inputs that once broke something
+# (fuzz/regressions/<target>/). The top level is configured with LABS_FUZZ, so the
+# harnesses link the program's own libraries built with coverage and sanitizers, in
+# build-fuzz. Seeds come from fuzz/corpus/<target>/; what the fuzzer learns goes to
+# <build>/corpus/, so the repository is never written. A crash or a broken property
+# fails the run and leaves the input in <build>/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,22 +14,53 @@ SECONDS_EACH=${FUZZ_SECONDS:-60}
 TARGETS=(fuzz_parse_real fuzz_root_number_format fuzz_axis_label_format fuzz_find_roots)
 
 bash scripts/install-fuzz-deps.sh
-CC=clang CXX=clang++ cmake -S fuzz -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_WERROR=ON
-cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}"
+
+# Configures the whole project for fuzzing in $1 (further arguments go to CMake) and
+# builds only the harnesses named after it (the plotting labs and the application are
+# not needed).
+build() {
+  local dir=$1
+  shift
+  local options=()
+  while [ "$1" != -- ]; do
+    options+=("$1")
+    shift
+  done
+  shift
+  # A folder left by the harnesses' former stand-alone project is configured anew.
+  if [ -f "$dir/CMakeCache.txt" ] &&
+    ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" "$dir/CMakeCache.txt"; then
+    rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+  fi
+  CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLABS_FUZZ=ON \
+    -DLABS_WERROR=ON -DBUILD_TESTING=OFF "${options[@]}"
+  cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target "$@"
+}
+
+build "$BUILD_DIR" -- "${TARGETS[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-mkdir -p "$BUILD_DIR/artifacts"
-for target in "${TARGETS[@]}"; do
-  binary="$BUILD_DIR/$target"
+passed=0
+
+# Replays the regressions of $2, then fuzzes it, with the binaries of build folder $1.
+run() {
+  local dir=$1 target=$2 binary="$1/fuzz/$2" started=$SECONDS
+  mkdir -p "$dir/artifacts"
   if [ -d "fuzz/regressions/$target" ] && [ -n "$(ls -A "fuzz/regressions/$target")" ]; then
-    echo "== $target: replaying regressions"
+    echo "== $dir/$target: replaying regressions"
     "$binary" -runs=0 fuzz/regressions/"$target"/*
   fi
-  corpus="$BUILD_DIR/corpus/$target"
+  local corpus="$dir/corpus/$target"
   mkdir -p "$corpus"
-  echo "== $target: fuzzing for ${SECONDS_EACH}s"
+  echo "== $dir/$target: fuzzing for ${SECONDS_EACH}s"
   "$binary" -max_total_time="$SECONDS_EACH" -max_len=4096 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$BUILD_DIR/artifacts/$target-" "$corpus" "fuzz/corpus/$target"
+    -artifact_prefix="$dir/artifacts/$target-" "$corpus" "fuzz/corpus/$target"
+  echo "== $dir/$target: passed in $((SECONDS - started))s"
+  passed=$((passed + 1))
+}
+
+for target in "${TARGETS[@]}"; do
+  run "$BUILD_DIR" "$target"
 done
-echo "fuzz: ${#TARGETS[@]} passed, 0 failed"
+echo "fuzz: $passed passed, 0 failed"
