@@ -3,9 +3,10 @@
 # (FUZZ_SECONDS, default 60), after replaying the inputs that once broke something
 # (fuzz/regressions/<target>/). The top level is configured with LABS_FUZZ, so the
 # harnesses link the program's own libraries built with coverage and sanitizers, in
-# build-fuzz. Seeds come from fuzz/corpus/<target>/; what the fuzzer learns goes to
-# <build>/corpus/, so the repository is never written. A crash or a broken property
-# fails the run and leaves the input in <build>/artifacts/.
+# build-fuzz (with fuzz_soft_extended, the software type against the x87). Seeds come
+# from fuzz/corpus/<target>/; what the fuzzer learns goes to <build>/corpus/, so the
+# repository is never written. A crash or a broken property fails the run and leaves
+# the input in <build>/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,6 +39,11 @@ build() {
 }
 
 build "$BUILD_DIR" -- "${TARGETS[@]}"
+# The software type against the x87 needs the x87's long double as its reference.
+if grep -qx "LABS_HAS_X87_LONG_DOUBLE:INTERNAL=1" "$BUILD_DIR/CMakeCache.txt"; then
+  TARGETS+=(fuzz_soft_extended)
+  cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target fuzz_soft_extended
+fi
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
