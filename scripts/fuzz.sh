@@ -2,17 +2,20 @@
 # Builds the libFuzzer harnesses with clang and runs each for a bounded time
 # (FUZZ_SECONDS, default 60), after replaying the inputs that once broke something
 # (fuzz/regressions/<target>/). The top level is configured with LABS_FUZZ, so the
-# harnesses link the program's own libraries built with coverage and sanitizers, in
-# build-fuzz (with fuzz_soft_extended, the software type against the x87). Seeds come
-# from fuzz/corpus/<target>/; what the fuzzer learns goes to <build>/corpus/, so the
-# repository is never written. A crash or a broken property fails the run and leaves
-# the input in <build>/artifacts/.
+# harnesses link the program's own libraries built with coverage and sanitizers:
+# in build-fuzz with the build's usual extended type (plus fuzz_soft_extended, the
+# software type against the x87), and in build-fuzz-soft with the software type forced
+# for the parser and the root finder. Seeds come from fuzz/corpus/<target>/; what the
+# fuzzer learns goes to <build>/corpus/, so the repository is never written. A crash or
+# a broken property fails the run and leaves the input in <build>/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 BUILD_DIR=${FUZZ_BUILD:-build-fuzz}
+SOFT_BUILD_DIR=${FUZZ_SOFT_BUILD:-$BUILD_DIR-soft}
 SECONDS_EACH=${FUZZ_SECONDS:-60}
 TARGETS=(fuzz_parse_real fuzz_root_number_format fuzz_axis_label_format fuzz_find_roots)
+SOFT_TARGETS=(fuzz_parse_real fuzz_find_roots)
 
 bash scripts/install-fuzz-deps.sh
 
@@ -44,6 +47,7 @@ if grep -qx "LABS_HAS_X87_LONG_DOUBLE:INTERNAL=1" "$BUILD_DIR/CMakeCache.txt"; t
   TARGETS+=(fuzz_soft_extended)
   cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target fuzz_soft_extended
 fi
+build "$SOFT_BUILD_DIR" -DLABS_SOFT_EXTENDED=ON -- "${SOFT_TARGETS[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -68,5 +72,8 @@ run() {
 
 for target in "${TARGETS[@]}"; do
   run "$BUILD_DIR" "$target"
+done
+for target in "${SOFT_TARGETS[@]}"; do
+  run "$SOFT_BUILD_DIR" "$target"
 done
 echo "fuzz: $passed passed, 0 failed"
