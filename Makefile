@@ -44,8 +44,16 @@ compare-extended: deps
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# Every build folder the targets below make.
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD) $(SOFT_BUILD) $(ARM64_BUILD) build-asan build-fuzz \
+	       build-fuzz-soft build-bench
+
+.PHONY: check-format
+
+# The project's own C++ files as .clang-format writes them (generated tables excepted).
+check-format:
+	@bash scripts/check-format.sh
 
 .PHONY: build-soft test-soft compare-builds
 

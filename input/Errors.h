@@ -7,49 +7,49 @@
 // The error kinds that unwind a handler and end in the top-level report. Each
 // carries the exact message the user reads (before the report's final period).
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     // Kept as given: what() is a C string and would cut the text at a pasted NUL.
     QString Message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
 class EConvertError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 // Floating-point faults turned into errors where the faulting value is stored.
 class EMathError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
 class EZeroDivide : public EMathError {
-public:
+  public:
     EZeroDivide() : EMathError(QStringLiteral("Floating point division by zero")) {}
 };
 
 class EInvalidOp : public EMathError {
-public:
+  public:
     EInvalidOp() : EMathError(QStringLiteral("Invalid floating point operation")) {}
 };
 
 class EOverflow : public EMathError {
-public:
+  public:
     EOverflow() : EMathError(QStringLiteral("Floating point overflow")) {}
 };
 
 class ERangeError : public Exception {
-public:
+  public:
     ERangeError() : Exception(QStringLiteral("Range check error")) {}
 };
 
 class EOutOfMemory : public Exception {
-public:
+  public:
     EOutOfMemory() : Exception(QStringLiteral("Out of memory")) {}
 };
 

@@ -1,9 +1,9 @@
 #include "input/ParseReal.h"
 
 #include "input/Errors.h"
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/Regional.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <cfenv>
 

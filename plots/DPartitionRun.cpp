@@ -1,8 +1,8 @@
 #include "plots/DPartitionRun.h"
 
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
+#include "numeric/ExtendedConstants.h"
 #include "plots/AxisRange.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "plots/HodographRun.h"
 
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
+#include "numeric/ExtendedConstants.h"
 #include "plots/AxisRange.h"
 
 namespace {

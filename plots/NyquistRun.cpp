@@ -1,10 +1,10 @@
 #include "plots/NyquistRun.h"
 
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/KeystrokeFilter.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"
+#include "numeric/ExtendedConstants.h"
 #include "plots/AxisRange.h"
 
 #include <cmath>

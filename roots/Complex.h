@@ -1,7 +1,7 @@
 #pragma once
 
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
+#include "numeric/ExtendedConstants.h"
 
 #include <cmath>
 

@@ -25,7 +25,8 @@ struct SelectorSession {
         SetRegionalSeparators(QLatin1Char(','), QStringLiteral("\u00a0"));
         selector.show();
     }
-    ModalBoxWatcher boxes{ModalBoxWatcher::Alternating{}}; // before the selector, so that it outlives it
+    ModalBoxWatcher boxes{
+        ModalBoxWatcher::Alternating{}}; // before the selector, so that it outlives it
     TfrmMain selector;
 };
 

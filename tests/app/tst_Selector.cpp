@@ -1,14 +1,14 @@
 // The lab selector: its design, its keyboard and the opening of the four labs.
 
 #include "app/untMain.h"
-#include "tests/support/LabProbe.h"
-#include "tests/support/LabsTestMain.h"
 #include "input/LinkLabel.h"
-#include "tests/support/ModalBoxWatcher.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
 #include "roots/untLaguerre.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -6,9 +6,9 @@
 
 #include "LabDriver.h"
 #include "LabKnownRuns.h"
-#include "tests/support/ModalBoxWatcher.h"
 #include "MonkeyInput.h"
 #include "ProgramMessages.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include "app/LabsApplication.h"
 #include "app/untMain.h"

@@ -6,8 +6,8 @@
 
 #include "LabDriver.h"
 #include "LabKnownRuns.h"
-#include "tests/support/ModalBoxWatcher.h"
 #include "ProgramMessages.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include "app/LabsApplication.h"
 #include "app/untMain.h"

@@ -5,10 +5,10 @@
 // fault at its store.
 
 #include "input/Errors.h"
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"
+#include "numeric/ExtendedConstants.h"
 #include "tests/input/OpaqueExtended.h"
 
 #include <gtest/gtest.h>

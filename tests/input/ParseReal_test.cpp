@@ -2,10 +2,10 @@
 // their exact message, the store into a double, and agreement with the C library.
 
 #include "input/Errors.h"
-#include "numeric/ExtendedConstants.h"
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"
+#include "numeric/ExtendedConstants.h"
 #include "tests/input/OpaqueExtended.h"
 
 #include <gtest/gtest.h>

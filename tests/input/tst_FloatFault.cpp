@@ -5,11 +5,11 @@
 
 #include "input/FloatEnv.h"
 #include "input/LabForm.h"
-#include "tests/support/LabsTestMain.h"
 #include "input/LinkLabel.h"
-#include "tests/support/ModalBoxWatcher.h"
-#include "tests/input/OpaqueExtended.h"
 #include "input/Regional.h"
+#include "tests/input/OpaqueExtended.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include <QLabel>
 #include <QLineEdit>

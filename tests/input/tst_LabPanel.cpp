@@ -4,17 +4,17 @@
 
 #include "input/ApplicationTitle.h"
 #include "input/Errors.h"
-#include "tests/support/LabProbe.h"
-#include "tests/support/LabsTestMain.h"
 #include "input/LinkLabel.h"
-#include "tests/support/ModalBoxWatcher.h"
-#include "tests/input/RecordingForm.h"
 #include "input/Regional.h"
 #include "input/ReportException.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
 #include "roots/untLaguerre.h"
+#include "tests/input/RecordingForm.h"
+#include "tests/support/LabProbe.h"
+#include "tests/support/LabsTestMain.h"
+#include "tests/support/ModalBoxWatcher.h"
 
 #include <QClipboard>
 #include <QFrame>

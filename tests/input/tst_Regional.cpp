@@ -2,10 +2,10 @@
 // locale, with the comma), read again when the platform announces a change, and
 // used by the filter and the parser of a lab window.
 
+#include "input/Regional.h"
+#include "tests/input/RecordingForm.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "tests/input/RecordingForm.h"
-#include "input/Regional.h"
 
 #include <QLineEdit>
 #include <QLocale>

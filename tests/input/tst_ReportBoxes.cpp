@@ -3,9 +3,9 @@
 
 #include "input/ApplicationTitle.h"
 #include "input/Errors.h"
+#include "input/ReportException.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "input/ReportException.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -11,10 +11,10 @@
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
+#include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "tests/plots/PlotWindowProbe.h"
 
 #include <QAction>
 #include <QClipboard>

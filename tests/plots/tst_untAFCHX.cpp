@@ -3,10 +3,10 @@
 #include "chart/Chart.h"
 #include "input/Regional.h"
 #include "plots/untAFCHX.h"
+#include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>
 #include <QToolTip>

@@ -4,10 +4,10 @@
 #include "input/Regional.h"
 #include "plots/EquationPicture.h"
 #include "plots/untDRazb.h"
+#include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>
 

@@ -6,10 +6,10 @@
 #include "plots/EquationPicture.h"
 #include "plots/HodographRun.h"
 #include "plots/untGodograf.h"
+#include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"
-#include "tests/plots/PlotWindowProbe.h"
 
 #include <QLabel>
 #include <QToolTip>
