@@ -217,9 +217,7 @@ class TestExportActions : public QObject {
     }
     void pointsActionsWaitForARun() {
         QFETCH(int, lab);
-        bool done = false;
-        InsideNextLab([&](TLabForm* form) {
-            QVERIFY(QTest::qWaitForWindowActive(form));
+        WithLab(lab, [&](TLabForm* form) {
             TExportActions* actions = form->findChild<TExportActions*>();
             QVERIFY(actions);
             QCOMPARE(actions->Menu->actions().size(), 5); // with one separator
@@ -237,24 +235,10 @@ class TestExportActions : public QObject {
 
             TypeAndRun(form, lab == 1 ? kWorkedExample : QStringList{"1", "3", "3", "1"});
             // Enabled exactly when the run left samples behind.
-            TLabSamples samples;
-            if (auto* f = qobject_cast<TfrmGodograf*>(form))
-                samples = f->Samples();
-            else if (auto* f = qobject_cast<TfrmAFCHX*>(form))
-                samples = f->Samples();
-            else if (auto* f = qobject_cast<TfrmDRazb*>(form))
-                samples = f->Samples();
-            QCOMPARE(actions->CopyPointsAction->isEnabled(), !samples.Empty());
-            QCOMPARE(actions->SavePointsAction->isEnabled(), !samples.Empty());
-            done = true;
+            const bool sampled = !SamplesOf(form).Empty();
+            QCOMPARE(actions->CopyPointsAction->isEnabled(), sampled);
+            QCOMPARE(actions->SavePointsAction->isEnabled(), sampled);
         });
-        if (lab == 0)
-            OpenGodograf();
-        else if (lab == 1)
-            OpenAFCHX();
-        else
-            OpenDRazb();
-        QVERIFY(done);
     }
 
     // The points are the latest run's. A run that stops before it samples (an empty
