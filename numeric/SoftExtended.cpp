@@ -58,6 +58,18 @@ bool IsUnsupported(TSoftExtended x) {
     return BiasedExponent(x) != 0 && !(x.Significand() & integerBit);
 }
 
+// A pseudo-denormal (exponent field 0 with the integer bit set) is read by the x87 as
+// the normal value with exponent 1, and a result that is the operand unchanged comes
+// out in that encoding. No arithmetic makes one, but a value built from its bits may
+// be one: the general paths read every operand through this, the fast ones take only
+// normal operands anyway.
+TSoftExtended AsStored(TSoftExtended x) {
+    if (BiasedExponent(x) == 0 && (x.Significand() & integerBit))
+        return TSoftExtended::FromBits(static_cast<std::uint16_t>(x.SignExponent() | 1),
+                                       x.Significand());
+    return x;
+}
+
 // Normal and subnormal values other than zero: the operands of the plain arithmetic.
 bool IsFiniteNonZero(TSoftExtended x) {
     const int exponent = BiasedExponent(x);
@@ -200,6 +212,8 @@ TSoftExtended AddFinite(TSoftExtended a, TSoftExtended b, bool bNegative) {
 }
 
 TSoftExtended AddAnyOperands(TSoftExtended a, TSoftExtended b, bool bNegative) {
+    a = AsStored(a);
+    b = AsStored(b);
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -229,6 +243,8 @@ TSoftExtended MultiplyFinite(TSoftExtended a, TSoftExtended b) {
 }
 
 TSoftExtended MultiplyAnyOperands(TSoftExtended a, TSoftExtended b) {
+    a = AsStored(a);
+    b = AsStored(b);
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -263,6 +279,8 @@ TSoftExtended DivideFinite(TSoftExtended a, TSoftExtended b) {
 }
 
 TSoftExtended DivideAnyOperands(TSoftExtended a, TSoftExtended b) {
+    a = AsStored(a);
+    b = AsStored(b);
     if (IsUnsupported(a) || IsUnsupported(b))
         return InvalidResult();
     if (IsProperNan(a) || IsProperNan(b))
@@ -367,6 +385,8 @@ TSoftExtended SquareRootFinite(TSoftExtended x) {
 
 // -1, 0, 1, or 2 for unordered.
 int Compare(TSoftExtended a, TSoftExtended b, bool signalOnQuietNan) {
+    a = AsStored(a);
+    b = AsStored(b);
     if (IsUnsupported(a) || IsUnsupported(b) || IsProperNan(a) || IsProperNan(b)) {
         if (signalOnQuietNan || IsUnsupported(a) || IsUnsupported(b) || IsSignalingNan(a) ||
             IsSignalingNan(b))
@@ -413,6 +433,7 @@ bool RoundMagnitude(Unpacked x, Rounding rounding, std::uint64_t& magnitude) {
 // fit, NaN and infinity included, gives the "integer indefinite" (the lowest value of
 // the width) and raises invalid.
 std::int64_t ToInteger(TSoftExtended x, Rounding rounding, int bits) {
+    x = AsStored(x);
     const std::int64_t indefinite = bits == 64 ? INT64_MIN : -(std::int64_t{1} << (bits - 1));
     if (IsZero(x))
         return 0;
@@ -434,6 +455,7 @@ std::int64_t ToInteger(TSoftExtended x, Rounding rounding, int bits) {
 // Rounds a finite value to an integral value of the same type (nearest-even or toward
 // zero): clears the fraction bits of the significand, a carry moves the exponent up.
 TSoftExtended RoundToIntegral(TSoftExtended x, bool nearestEven) {
+    x = AsStored(x);
     if (IsProperNan(x)) {
         if (IsSignalingNan(x))
             Raise(FE_INVALID);
@@ -532,6 +554,7 @@ std::uint64_t DoubleBitsOfMagnitude(TSoftExtended x) {
 }
 
 std::uint64_t DoubleBits(TSoftExtended x) {
+    x = AsStored(x);
     const std::uint64_t sign = static_cast<std::uint64_t>(IsNegative(x)) << 63;
     if (IsUnsupported(x)) {
         Raise(FE_INVALID);
@@ -564,6 +587,7 @@ TSoftExtended operator-(TSoftExtended a) {
 }
 
 TSoftExtended SoftSqrt(TSoftExtended x) {
+    x = AsStored(x);
     if (IsUnsupported(x))
         return InvalidResult();
     if (IsProperNan(x))

@@ -128,10 +128,13 @@ inline bool IsNormal(TSoftExtended x) {
            (x.Significand() & kIntegerBit);
 }
 
-// Zeros, subnormals and normals: the values a comparison orders without looking further.
+// Zeros, subnormals and normals: the values a comparison orders by their images
+// without looking further (a pseudo-denormal, exponent 0 with the integer bit, is not
+// one: it orders as exponent 1).
 inline bool IsOrdinary(TSoftExtended x) {
     const int exponent = BiasedExponent(x);
-    return exponent == 0 || (exponent != 0x7fff && (x.Significand() & kIntegerBit));
+    const bool integerBit = (x.Significand() & kIntegerBit) != 0;
+    return exponent == 0 ? !integerBit : exponent != 0x7fff && integerBit;
 }
 
 inline bool IsZero(TSoftExtended x) {

@@ -110,41 +110,10 @@ inline bool SameOutcome(const Outcome& x, const Outcome& y) {
     return x.low == y.low && x.high == y.high && x.flags == y.flags;
 }
 
-// A zero exponent with the integer bit set: a pseudo-denormal, which the x87 reads as
-// exponent 1 but never produces, nor does any operation here. The software type keeps
-// one as it is where the x87 would normalise it (x + 0), so, as soft_extended_diff
-// never draws one, operands with one are not compared.
-inline bool IsPseudoDenormal(long double value) {
-    const ExtendedImage image = ImageOf(value);
-    return (image.signExponent & 0x7fff) == 0 && (image.significand >> 63);
-}
-
-inline bool ReadsExtendedOperands(ExtendedOperation operation) {
-    return operation != ExtendedOperation::FromDouble &&
-           operation != ExtendedOperation::FromInt64 && operation != ExtendedOperation::FromUint64;
-}
-
-inline bool ReadsSecondOperand(ExtendedOperation operation) {
-    switch (operation) {
-    case ExtendedOperation::Add:
-    case ExtendedOperation::Subtract:
-    case ExtendedOperation::Multiply:
-    case ExtendedOperation::Divide:
-    case ExtendedOperation::Compare:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Whether both sides must agree on these operands. Besides pseudo-denormals: the C
-// library rounds half away in integer code that reads a refused encoding by its bits
-// (an unnormal as a small number); the software type refuses it as the x87 does, so
-// lround is not compared on those.
+// Whether both sides must agree on these operands: the C library rounds half away in integer code
+// that reads a refused encoding by its bits (an unnormal as a small number); the software type
+// refuses it as the x87 does, so lround is not compared on those.
 inline bool IsCompared(ExtendedOperation operation, const Operands& x) {
-    if (ReadsExtendedOperands(operation) &&
-        (IsPseudoDenormal(x.a) || (ReadsSecondOperand(operation) && IsPseudoDenormal(x.b))))
-        return false;
     return operation != ExtendedOperation::Lround || !IsRefusedEncoding(x.a);
 }
 
