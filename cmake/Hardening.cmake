@@ -6,5 +6,9 @@
 if(NOT LABS_SANITIZE)
   add_compile_options(-fstack-protector-strong
                       "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
-  add_link_options(-Wl,-z,relro -Wl,-z,now)
+  # A Windows program has no ELF relocation table; its linker marks it for address
+  # randomisation and no-execute data by default.
+  if(NOT WIN32)
+    add_link_options(-Wl,-z,relro -Wl,-z,now)
+  endif()
 endif()

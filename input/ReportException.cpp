@@ -96,7 +96,10 @@ void ReportException(const std::exception& error) {
 }
 
 void ClearFloatFlagsForHandler() {
-    ClearFloatFlags();
+    // The whole environment, not just the flags: code from outside the program (on
+    // Windows a DLL that a dialog loads, a printer driver) may have changed the x87's
+    // precision or rounding, and the run would compute in it without a word.
+    ResetFloatEnvironment();
 }
 
 void ReportCurrentException() noexcept {

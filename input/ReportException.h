@@ -15,8 +15,9 @@ void ReportErrorMessage(const QString& message);
 // above that of '.'.
 QString WithFinalPeriod(const QString& message);
 
-// Runs a handler body: clears the floating-point flags first, and reports any
-// error that escapes it, so that the window stays open and the loop goes on.
+// Runs a handler body: loads the program's floating-point environment first (flags
+// cleared, 64-bit precision, round to nearest), and reports any error that escapes
+// it, so that the window stays open and the loop goes on.
 template <typename Body> void RunGuarded(Body&& body) noexcept;
 
 void ClearFloatFlagsForHandler();

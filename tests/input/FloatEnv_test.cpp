@@ -8,6 +8,7 @@
 #include "input/FloatEnv.h"
 #include "input/ParseReal.h"
 #include "input/Regional.h"
+#include "input/ReportException.h"
 #include "numeric/ExtendedConstants.h"
 #include "tests/input/OpaqueExtended.h"
 
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -31,6 +33,18 @@ std::uint16_t X87ControlWord() {
     return word;
 }
 
+// Whether any floating-point exception would trap: on x86-64 the mask bits of both
+// units (MinGW's C library has no fegetexcept), elsewhere the library's view.
+bool AnyTrapEnabled() {
+#if defined(__x86_64__)
+    std::uint32_t csr;
+    asm volatile("stmxcsr %0" : "=m"(csr));
+    return (X87ControlWord() & 0x3F) != 0x3F || (csr & 0x1F80) != 0x1F80;
+#else
+    return fegetexcept() != 0;
+#endif
+}
+
 class FloatEnvTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetFloatEnvironment(); }
@@ -40,7 +54,7 @@ TEST_F(FloatEnvTest, StartUpEnvironment) {
     // 64-bit significand, round to nearest, every exception masked: no hardware traps.
     EXPECT_EQ(X87ControlWord() & 0x0F3F, 0x033F);
     EXPECT_EQ(std::fegetround(), FE_TONEAREST);
-    EXPECT_EQ(fegetexcept(), 0);
+    EXPECT_FALSE(AnyTrapEnabled());
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
 }
 
@@ -54,6 +68,53 @@ TEST_F(FloatEnvTest, IntermediatesKeepSixtyFourBits) {
     EXPECT_EQ(one + Opaque(0x1p-64), one);
     EXPECT_EQ(one + Opaque(0x1p-64) + Opaque(0x1p-64), one);
 }
+
+// The x87 computes the program's extended values only while its control word asks for
+// a 64-bit significand. A Windows x64 thread starts at 53 bits (0x027F), and MinGW's
+// start-up code corrects the main thread alone; code from outside the program (a DLL
+// a dialog loads) may set it back. The environment the program loads gives 64 bits on
+// any thread (fldcw: _controlfp changes only SSE on x64), and every handler loads it
+// again before it computes.
+#if defined(__x86_64__) && !LABS_SOFT_EXTENDED
+constexpr std::uint16_t kDoublePrecisionWord = 0x027F;
+
+void LoadX87ControlWord(std::uint16_t word) {
+    asm volatile("fldcw %0" : : "m"(word));
+}
+
+bool SumKeepsSixtyFourBits() {
+    return Opaque(1.0) + Opaque(0x1p-63) != Opaque(1.0);
+}
+
+TEST_F(FloatEnvTest, StartUpEnvironmentGivesSixtyFourBitsOnANewThread) {
+    std::uint16_t atStart = 0;
+    std::uint16_t loaded = 0;
+    bool sixtyFourBits = false;
+    std::thread([&] {
+        atStart = X87ControlWord();
+        ResetFloatEnvironment();
+        loaded = X87ControlWord();
+        sixtyFourBits = SumKeepsSixtyFourBits();
+    }).join();
+    RecordProperty("control_word_at_thread_start", atStart);
+    EXPECT_EQ(loaded, 0x037F);
+    EXPECT_TRUE(sixtyFourBits);
+}
+
+TEST_F(FloatEnvTest, HandlerLoadsTheExtendedPrecisionAgain) {
+    LoadX87ControlWord(kDoublePrecisionWord);
+    ASSERT_EQ(X87ControlWord(), kDoublePrecisionWord);
+    ASSERT_FALSE(SumKeepsSixtyFourBits()); // what a run would compute unguarded
+    std::uint16_t inHandler = 0;
+    bool sixtyFourBits = false;
+    RunGuarded([&] {
+        inHandler = X87ControlWord();
+        sixtyFourBits = SumKeepsSixtyFourBits();
+    });
+    EXPECT_EQ(inHandler, 0x037F);
+    EXPECT_TRUE(sixtyFourBits);
+}
+#endif
 
 struct Fault {
     const char* name;

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs every test of the Windows build (folder $1) under wine: each test goes through
+# scripts/wine-run.sh, CTest's emulator for this build, in the folder's private wine
+# prefix. The windows are real Windows windows, on a private X server.
+set -euo pipefail
+
+build="$(cd "${1:?build folder}" && pwd)"
+export WINEPREFIX="$build/wine"
+jobs="${JOBS:-$(nproc)}"
+
+# Inside a private X server, unless this already is the inner run.
+if [ -z "${LABS_WINDOWS_TEST_INNER:-}" ]; then
+  export LABS_WINDOWS_TEST_INNER=1
+  exec xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$@"
+fi
+
+bash "$(dirname "$0")/wine-prefix.sh"
+status=0
+(cd "$build" && ctest --output-on-failure -j "$jobs") || status=$?
+# The prefix's server would otherwise outlive the X server it draws on.
+wineserver -k 2>/dev/null || true
+exit $status
