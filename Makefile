@@ -139,7 +139,8 @@ fuzz: deps
 bench: deps
 	JOBS=$(JOBS) bash scripts/bench.sh
 
-.PHONY: qt-windows build-windows test-windows package-windows check-package-windows
+.PHONY: qt-windows build-windows test-windows package-windows check-package-windows \
+        compare-builds-windows
 
 WINDOWS_BUILD ?= build-windows
 # Qt for Windows, built once from Debian's source into this cache (scripts/build-qt-windows.sh).
@@ -171,3 +172,10 @@ package-windows: build-windows
 # program from the zip unpacked into a folder with a Cyrillic name.
 check-package-windows: package-windows
 	bash scripts/check-package-windows.sh $(WINDOWS_BUILD)
+
+# Every lab over the same random coefficients in the Linux build and in the Windows
+# build under wine, compared bit for bit (as compare-builds).
+compare-builds-windows: build build-windows
+	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine HARDWARE_BUILD=$(BUILD) OTHER_NAME=Windows \
+	  OTHER_DUMP="bash scripts/wine-run.sh $(WINDOWS_BUILD)/tools/lab_results_dump.exe" \
+	  bash scripts/compare-extended-builds.sh

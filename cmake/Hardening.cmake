@@ -6,9 +6,12 @@
 if(NOT LABS_SANITIZE)
   add_compile_options(-fstack-protector-strong
                       "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
-  # A Windows program has no ELF relocation table; its linker marks it for address
-  # randomisation and no-execute data by default.
-  if(NOT WIN32)
+  # A Windows program has no ELF relocation table (its linker marks it for address
+  # randomisation and no-execute data by default); there the stack protector and the
+  # checked copies live in GCC's libssp, which the option at link time brings in.
+  if(WIN32)
+    add_link_options(-fstack-protector-strong)
+  else()
     add_link_options(-Wl,-z,relro -Wl,-z,now)
   endif()
 endif()

@@ -7,18 +7,7 @@
 
 include(GNUInstallDirs)
 
-set(LABS_VERSION 1.0.0)
-# The date of the release named above, not of the build, so that the installed
-# files are the same whenever they are built.
-set(LABS_RELEASE_DATE 2026-12-08)
-set(LABS_APP_ID org.labs.Labs)
-# Who answers for the package: its Maintainer field, the AppStream developer and
-# contact, and the copyright file's contact all come from here.
-set(LABS_MAINTAINER_NAME "The Labs developers")
-set(LABS_MAINTAINER_EMAIL labs@example.org)
-set(LABS_MAINTAINER "${LABS_MAINTAINER_NAME} <${LABS_MAINTAINER_EMAIL}>")
-set(LABS_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
-set(LABS_ICON_SIZES 16 24 32 48 64 128 256)
+include(${CMAKE_CURRENT_LIST_DIR}/ProjectInfo.cmake)
 
 configure_file(${LABS_PACKAGING_DIR}/${LABS_APP_ID}.metainfo.xml.in
                ${CMAKE_CURRENT_BINARY_DIR}/${LABS_APP_ID}.metainfo.xml @ONLY)

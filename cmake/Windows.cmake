@@ -3,6 +3,7 @@
 # a resource made at build time from the committed icon images. The setup program
 # and the portable folder are made by scripts/package-windows.sh.
 
+include(${CMAKE_CURRENT_LIST_DIR}/ProjectInfo.cmake)
 enable_language(RC)
 set_target_properties(Labs PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -26,6 +27,9 @@ string(REPLACE "." "," LABS_VERSION_COMMAS "${LABS_VERSION},0")
 configure_file(${LABS_PACKAGING_DIR}/windows/Labs.rc.in ${CMAKE_CURRENT_BINARY_DIR}/Labs.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/Labs.rc PROPERTIES OBJECT_DEPENDS
                                                                      ${LABS_WINDOWS_ICON})
+# The icon is made in this folder, the program in app/: a target of its own orders the two.
+add_custom_target(labs_windows_icon DEPENDS ${LABS_WINDOWS_ICON})
+add_dependencies(Labs labs_windows_icon)
 target_sources(Labs PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/Labs.rc)
 
 # The Qt built for this target reads no zstd-compressed resources, which the host's

@@ -52,6 +52,12 @@ TSaveChoice ChooseSaveFile(QWidget* parent, const QString& caption, const QStrin
     dialog.setObjectName(QString::fromLatin1(kSaveFileDialogName));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+#ifdef Q_OS_WIN
+    // The toolkit's own dialog, as on Linux: the same texts in the user's language, the
+    // suffix following the chosen type while the name is typed, and the same keys. The
+    // shell's dialog would also load Explorer's extensions into the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     QStringList filters;
     for (const TFileType& type : types)
         filters << type.filter;

@@ -88,7 +88,8 @@ done < debian/patches/series
 
 # Debian's source leaves out the tablet headers the Windows plugin includes. Wine's
 # (LGPL, from Debian's libwine-dev) declare the same interface; they use two of
-# wine's own macros, which the shim defines for the Unicode build.
+# wine's own macros, which the shim defines for the Unicode build, and lack the
+# calling-convention macro of the original headers.
 mkdir -p "$work/wine" src/3rdparty/wintab/wine
 (cd "$work/wine" && apt-get download libwine-dev >/dev/null && dpkg-deb -x libwine-dev_*.deb root)
 cp "$work/wine/root/usr/include/wine/wine/windows/pktdef.h" src/3rdparty/wintab/
@@ -96,8 +97,14 @@ cp "$work/wine/root/usr/include/wine/wine/windows/wintab.h" src/3rdparty/wintab/
 cat > src/3rdparty/wintab/wintab.h <<'SHIM'
 #define WINELIB_NAME_AW(name) name##W
 #define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#define API WINAPI
 #include "wine/wintab.h"
 SHIM
+
+# 6.4.2's Windows plugin asks whether dynamically loaded OpenGL is software OpenGL
+# without asking whether there is OpenGL at all: with none, the answer is no.
+sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+  src/plugins/platforms/windows/qwindowswindow.cpp
 
 # The toolchain is kept with the installed Qt: its qt-cmake names the file it was built with.
 mkdir -p "$prefix/share/labs"

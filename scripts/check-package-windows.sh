@@ -10,8 +10,8 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:?build folder}" && pwd)"
-version="$(sed -n 's/^set(LABS_VERSION \(.*\))$/\1/p' "$here/../cmake/Packaging.cmake")"
-publisher="$(sed -n 's/^set(LABS_MAINTAINER_NAME "\(.*\)")$/\1/p' "$here/../cmake/Packaging.cmake")"
+version="$(sed -n 's/^set(LABS_VERSION \(.*\))$/\1/p' "$here/../cmake/ProjectInfo.cmake")"
+publisher="$(sed -n 's/^set(LABS_MAINTAINER_NAME "\(.*\)")$/\1/p' "$here/../cmake/ProjectInfo.cmake")"
 name="Labs-$version-win64"
 setup="$build/$name-setup.exe"
 zip="$build/$name.zip"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs every lab over the same seeded random coefficients in the build with the
-# hardware's extended type and in the build with the software type, and compares the
-# fingerprints case by case; for a differing case both full records are shown.
+# hardware's extended type and in another build (by default the one with the software
+# type), and compares the fingerprints case by case; for a differing case both full
+# records are shown.
 #   HARDWARE_BUILD, SOFT_BUILD  the two build folders (build, build-soft)
+#   OTHER_DUMP                  the other build's dump command instead (the Windows
+#                               build's under wine, say); OTHER_NAME names it
 #   ROOTS_COUNT, LAB_COUNT      cases for the root finder and for each plotting lab
 #   SEED                        the random seed
 set -euo pipefail
@@ -15,22 +18,33 @@ LAB_COUNT=${LAB_COUNT:-10000}
 SEED=${SEED:-2026}
 export QT_QPA_PLATFORM=offscreen
 
+# Each dump is a command line; a Windows program writes its lines ending in CR LF.
+hardware_dump() { "$HARDWARE_BUILD/tools/lab_results_dump" "$@"; }
+if [ -n "${OTHER_DUMP:-}" ]; then
+    other_dump() { $OTHER_DUMP "$@" | tr -d '\r'; }
+else
+    other_dump() { "$SOFT_BUILD/tools/lab_results_dump" "$@"; }
+fi
+OTHER_NAME=${OTHER_NAME:-software}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
 for lab in roots hodograph nyquist dpartition; do
     count=$LAB_COUNT
     [ "$lab" = roots ] && count=$ROOTS_COUNT
-    "$HARDWARE_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" > "$work/hardware"
-    "$SOFT_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" > "$work/soft"
+    hardware_dump "$lab" "$count" "$SEED" > "$work/hardware"
+    other_dump "$lab" "$count" "$SEED" > "$work/soft"
     differing=$(diff "$work/hardware" "$work/soft" | grep -c '^<' || true)
+    # Both must have written every case: an empty pair would compare equal.
+    [ "$(wc -l < "$work/soft")" -ge "$count" ] || { echo "$lab: the $OTHER_NAME build wrote too few cases"; exit 1; }
     echo "$lab: $count cases, $differing differ"
     if [ "$differing" -ne 0 ]; then
         status=1
         for case in $(diff "$work/hardware" "$work/soft" | sed -n 's/^< \([0-9]*\) .*/\1/p' | head -3); do
-            echo "--- $lab case $case: hardware (<) against software (>)"
-            diff <("$HARDWARE_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" "$case") \
-                 <("$SOFT_BUILD/tools/lab_results_dump" "$lab" "$count" "$SEED" "$case") | head -20 || true
+            echo "--- $lab case $case: hardware (<) against $OTHER_NAME (>)"
+            diff <(hardware_dump "$lab" "$count" "$SEED" "$case") \
+                 <(other_dump "$lab" "$count" "$SEED" "$case") | head -20 || true
         done
     fi
 done

@@ -11,8 +11,8 @@ qt="${LABS_QT_WINDOWS:-/opt/labs-qt-6.4.2-mingw64}"
 triplet=x86_64-w64-mingw32
 runtime_dirs=("$qt/bin" /usr/lib/gcc/$triplet/12-posix /usr/$triplet/lib)
 
-version="$(sed -n 's/^set(LABS_VERSION \(.*\))$/\1/p' "$repo/cmake/Packaging.cmake")"
-publisher="$(sed -n 's/^set(LABS_MAINTAINER_NAME "\(.*\)")$/\1/p' "$repo/cmake/Packaging.cmake")"
+version="$(sed -n 's/^set(LABS_VERSION \(.*\))$/\1/p' "$repo/cmake/ProjectInfo.cmake")"
+publisher="$(sed -n 's/^set(LABS_MAINTAINER_NAME "\(.*\)")$/\1/p' "$repo/cmake/ProjectInfo.cmake")"
 name="Labs-$version-win64"
 folder="$build/$name"
 staging="$build/package-windows"

@@ -5,7 +5,8 @@
 # readout under the pointer on the Nyquist diagram.
 #
 #   BUILD=build      build directory whose Labs is used (built if missing)
-#   LABS=path        the executable to run instead (e.g. an installed one)
+#   LABS=path        the executable to run instead (e.g. an installed one, or the
+#                    Windows build's Labs.exe, run under wine)
 #   OUT=dir          where the PNGs go (default docs/screenshots)
 #   SCALE=1          Qt's scale factor (device pixel ratio), e.g. 1.5 or 2
 #   SHOT_LOCALE=...  the locale the program runs in (default ru_RU.UTF-8)
@@ -123,7 +124,14 @@ if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
   sleep 1
 fi
 
-LC_ALL=$SHOT_LOCALE QT_SCALE_FACTOR=$SCALE "$LABS" &
+# A Windows build's program (LABS=build-windows/Labs.exe) runs under wine, in that
+# build's wine prefix; wine-run.sh hands the process over, so its pid is the program's.
+launcher=("$LABS")
+if [[ "$LABS" == *.exe ]]; then
+  export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$LABS")" && pwd)/wine}
+  launcher=(bash scripts/wine-run.sh "$LABS")
+fi
+LC_ALL=$SHOT_LOCALE QT_SCALE_FACTOR=$SCALE "${launcher[@]}" &
 labs_pid=$!
 
 selector=$(wait_window "Теория управления")

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <numbers>
 #include <random>
 #include <string>
 
@@ -213,7 +214,8 @@ TSoftExtended RandomExtended(std::mt19937_64& random, int minBiased, int maxBias
 
 // What the root finder passes: a stored double angle halved in extended precision.
 TSoftExtended HalfAngle(std::mt19937_64& random) {
-    const double angle = std::uniform_real_distribution<double>(-M_PI / 2, 3 * M_PI / 2)(random);
+    const double angle = std::uniform_real_distribution<double>(-std::numbers::pi / 2,
+                                                                3 * std::numbers::pi / 2)(random);
     return NearestExtended(static_cast<TReference>(angle) / 2);
 }
 
