@@ -61,8 +61,42 @@ inline bool FloatFaultPending() {
 
 // The whole floating-point state a computation may change: the hardware's
 // environment and, where it is in use, the software arithmetic's flags.
+#if defined(_WIN32) && defined(__x86_64__)
+// MinGW's fesetenv restores the x87 unit but leaves SSE's status flags as they are: a
+// fault of a discarded fast pass would still be pending when its checked run starts.
+// Both units are saved and loaded here directly.
+struct THardwareFloatEnv {
+    struct {
+        std::uint8_t bytes[28]; // the x87 environment as fnstenv writes it
+    } X87;
+    std::uint32_t Mxcsr;
+};
+
+inline void SaveHardwareFloatEnv(THardwareFloatEnv& env) {
+    // fnstenv masks every exception as it stores; fldenv puts the masks back.
+    asm volatile("fnstenv %0" : "=m"(env.X87));
+    asm volatile("fldenv %0" : : "m"(env.X87));
+    asm volatile("stmxcsr %0" : "=m"(env.Mxcsr));
+}
+
+inline void LoadHardwareFloatEnv(const THardwareFloatEnv& env) {
+    asm volatile("fldenv %0" : : "m"(env.X87) : "memory");
+    asm volatile("ldmxcsr %0" : : "m"(env.Mxcsr) : "memory");
+}
+#else
+using THardwareFloatEnv = std::fenv_t;
+
+inline void SaveHardwareFloatEnv(THardwareFloatEnv& env) {
+    std::fegetenv(&env);
+}
+
+inline void LoadHardwareFloatEnv(const THardwareFloatEnv& env) {
+    std::fesetenv(&env);
+}
+#endif
+
 struct TFloatState {
-    std::fenv_t Hardware;
+    THardwareFloatEnv Hardware;
 #if LABS_SOFT_EXTENDED
     int Soft = 0;
 #endif
@@ -70,7 +104,7 @@ struct TFloatState {
 
 inline TFloatState SaveFloatState() {
     TFloatState state;
-    std::fegetenv(&state.Hardware);
+    SaveHardwareFloatEnv(state.Hardware);
 #if LABS_SOFT_EXTENDED
     state.Soft = SoftExtendedFlags();
 #endif
@@ -78,7 +112,7 @@ inline TFloatState SaveFloatState() {
 }
 
 inline void RestoreFloatState(const TFloatState& state) {
-    std::fesetenv(&state.Hardware);
+    LoadHardwareFloatEnv(state.Hardware);
 #if LABS_SOFT_EXTENDED
     SetSoftExtendedFlags(state.Soft);
 #endif

@@ -46,14 +46,19 @@ inline TExtended ExtendedNearbyInt(TExtended x) {
 inline long long ExtendedRoundToInteger(TExtended x) {
     return SoftRoundToInteger(x);
 }
-inline long ExtendedRoundHalfAway(TExtended x) {
-    return static_cast<long>(SoftRoundHalfAway(x));
+inline long long ExtendedRoundHalfAway(TExtended x) {
+    return SoftRoundHalfAway(x);
 }
 
 #else
 
 #include <bit>
 #include <cmath>
+#if defined(_WIN32)
+#include "numeric/SoftExtended.h"
+
+#include <cfenv>
+#endif
 
 using TExtended = long double;
 // An extended variable the compiler must keep in memory, each assignment a store, so
@@ -75,6 +80,38 @@ inline TExtended ExtendedAbs(TExtended x) {
 inline TExtended ExtendedSqrt(TExtended x) {
     return std::sqrt(x);
 }
+#if defined(_WIN32)
+// MinGW's sinl and cosl are the x87's own instructions, which give up on arguments
+// beyond 2^63 (glibc reduces those) and round differently: on Windows the program's
+// own correctly rounded functions compute the sine, cosine and arctangent, with the
+// flags they raise raised on the hardware, so that the digits are the Linux build's.
+inline TExtended ExtendedViaSoft(TSoftExtended (*function)(TSoftExtended), TExtended x) {
+    struct Image {
+        std::uint64_t significand;
+        std::uint16_t signExponent;
+        std::uint16_t padding[3];
+    };
+    const Image image = std::bit_cast<Image>(x);
+    const int before = SoftExtendedFlags();
+    SetSoftExtendedFlags(0);
+    const TSoftExtended result =
+        function(TSoftExtended::FromBits(image.signExponent, image.significand));
+    const int raised = SoftExtendedFlags();
+    SetSoftExtendedFlags(before);
+    if (raised)
+        std::feraiseexcept(raised);
+    return ExtendedFromImage(result.SignExponent(), result.Significand());
+}
+inline TExtended ExtendedSin(TExtended x) {
+    return ExtendedViaSoft(SoftSin, x);
+}
+inline TExtended ExtendedCos(TExtended x) {
+    return ExtendedViaSoft(SoftCos, x);
+}
+inline TExtended ExtendedAtan(TExtended x) {
+    return ExtendedViaSoft(SoftAtan, x);
+}
+#else
 inline TExtended ExtendedSin(TExtended x) {
     return std::sin(x);
 }
@@ -84,6 +121,7 @@ inline TExtended ExtendedCos(TExtended x) {
 inline TExtended ExtendedAtan(TExtended x) {
     return std::atan(x);
 }
+#endif
 inline TExtended ExtendedTrunc(TExtended x) {
     return std::trunc(x);
 }
@@ -93,8 +131,9 @@ inline TExtended ExtendedNearbyInt(TExtended x) {
 inline long long ExtendedRoundToInteger(TExtended x) {
     return std::llrint(x);
 }
-inline long ExtendedRoundHalfAway(TExtended x) {
-    return std::lround(x);
+// long long, not long: on Windows a long has 32 bits.
+inline long long ExtendedRoundHalfAway(TExtended x) {
+    return std::llround(x);
 }
 
 #endif

@@ -22,4 +22,14 @@ win_path() { printf 'Z:%s' "${1//\//\\}"; }
 WINEPATH="$(win_path "$LABS_QT_WINDOWS/bin");$(win_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
 WINEPATH+=";$(win_path /usr/x86_64-w64-mingw32/lib)"
 export WINEPATH
+# A Qt Test program under wine writes its log only to a console, and CTest's stdout is a
+# pipe: the log goes to a file, printed once the test has ended.
+if [[ "$(basename "$1")" == tst_*.exe ]]; then
+  log="$(mktemp --suffix=.txt)"
+  status=0
+  wine "$@" -o "$(winepath -w "$log" 2>/dev/null),txt" || status=$?
+  cat "$log"
+  rm -f "$log"
+  exit $status
+fi
 exec wine "$@"

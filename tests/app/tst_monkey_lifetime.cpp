@@ -17,8 +17,8 @@
 
 #ifdef _WIN32
 #include <malloc.h>
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <malloc.h>
 #include <unistd.h>

@@ -69,7 +69,13 @@ TEST(AxisLabelFormat, IndependentOfTheCLibraryLocale) {
         {-2.5e20, "-2,5E20"},
         {1e18, "1E18"},
     };
-    for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8"}) {
+#ifdef _WIN32
+    // Windows' C library names its locales by language and country.
+    const auto names = {"Russian_Russia.1251", "German_Germany.1252"};
+#else
+    const auto names = {"ru_RU.UTF-8", "de_DE.UTF-8"};
+#endif
+    for (const char* name : names) {
         const ScopedCLocale locale(name);
         ASSERT_TRUE(locale.InForce())
             << name << " is not generated on this machine: scripts/install-locales.sh makes it";

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -34,11 +35,17 @@ TImage ImageOf(TSoftExtended value) {
 #endif
 
 long double PowerOfTen(int k) {
-    // from_chars reads in the C locale's format whatever locale is in force.
     const std::string text = "1e" + std::to_string(k);
+#ifdef __MINGW32__
+    // MinGW's from_chars reads a long double only to double precision; its own
+    // strtold rounds correctly to the extended format (and these tests set no locale).
+    return __mingw_strtold(text.c_str(), nullptr);
+#else
+    // from_chars reads in the C locale's format whatever locale is in force.
     long double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+#endif
 }
 
 } // namespace

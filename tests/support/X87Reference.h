@@ -61,7 +61,7 @@ HARDWARE std::int64_t HardLlrint(long double a) {
     return llrintl(a);
 }
 HARDWARE std::int64_t HardLround(long double a) {
-    return lroundl(a);
+    return llroundl(a); // lroundl would give a 32-bit long on Windows
 }
 HARDWARE long double HardTrunc(long double a) {
     return truncl(a);
