@@ -17,8 +17,9 @@
 
 #ifdef _WIN32
 #include <malloc.h>
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h> // after windows.h, whose types it uses
 #else
 #include <malloc.h>
 #include <unistd.h>

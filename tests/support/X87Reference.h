@@ -67,6 +67,12 @@ HARDWARE long double HardTrunc(long double a) {
     return truncl(a);
 }
 HARDWARE long double HardNearbyInt(long double a) {
+#ifdef __MINGW32__
+    // MinGW's nearbyintl puts back the flags it found around the rounding, the invalid
+    // flag of a signalling NaN with them; the x87 (and glibc) quiet it with that flag.
+    if (a != a)
+        return a + a;
+#endif
     return nearbyintl(a);
 }
 HARDWARE_TO_INTEGER int HardToInt(long double a) {
