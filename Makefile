@@ -140,7 +140,7 @@ bench: deps
 	JOBS=$(JOBS) bash scripts/bench.sh
 
 .PHONY: qt-windows build-windows test-windows package-windows check-package-windows \
-        compare-builds-windows
+        compare-builds-windows test-windows-logic
 
 WINDOWS_BUILD ?= build-windows
 # Qt for Windows, built once from Debian's source into this cache (scripts/build-qt-windows.sh).
@@ -162,6 +162,10 @@ build-windows: qt-windows
 # prefix and X server.
 test-windows: build-windows
 	JOBS=$(JOBS) bash scripts/test-windows.sh $(WINDOWS_BUILD)
+
+# The tests without windows alone (the arithmetic, parsing, formats, the layers).
+test-windows-logic: build-windows
+	JOBS=$(JOBS) CTEST_ARGS="-E _tst_" bash scripts/test-windows.sh $(WINDOWS_BUILD)
 
 # What a teacher installs, left in $(WINDOWS_BUILD): the portable zip and the setup program.
 package-windows: build-windows

@@ -46,7 +46,15 @@ recipe_id="$(echo "qt $qt_version posix-mingw ${configure_options[*]} svg $qtsvg
   sha256sum | cut -c1-16)"
 
 
+# Qt's own texts in the user's language (dialogs, context menus): Debian's translations,
+# which the Windows build's tests load from this Qt's translations folder.
+install_translations() {
+  mkdir -p "$prefix/translations"
+  cp -u /usr/share/qt6/translations/qtbase_*.qm "$prefix/translations/"
+}
+
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$recipe_id" ]; then
+  install_translations
   exit 0
 fi
 if [ -e "$prefix" ]; then
@@ -142,6 +150,7 @@ mkdir qtsvg-build
   cmake --build . -j "$jobs" && cmake --install .)
 cp -r qtsvg/LICENSES "$prefix/share/labs/qtsvg-licenses"
 
+install_translations
 echo "$recipe_id" > "$stamp"
 cd /
 rm -rf "$work"

@@ -64,11 +64,17 @@ expected="$(files_of "$build/check-zip/$name"; echo Uninstall.exe)"
 diff <(echo "$expected" | sort) <(files_of "$installed") ||
   fail "the installed files differ from the portable folder's (above)"
 [ -f "$shortcut" ] || fail "no Start-menu entry «Теория управления»"
-entry="$(wine reg query "$key" 2>/dev/null | tr -d '\r')"
-for value in "DisplayName    REG_SZ    Теория управления" "DisplayVersion    REG_SZ    $version" \
-  "Publisher    REG_SZ    $publisher" "DisplayIcon    REG_SZ    C:\\Program Files\\Labs\\Labs.exe,0" \
-  "UninstallString    REG_SZ    \"C:\\Program Files\\Labs\\Uninstall.exe\""; do
-  grep -qF -- "$value" <<< "$entry" || fail "the uninstall entry lacks «$value»: $entry"
+# The entry as regedit writes it (UTF-16; the console of `reg query` garbles Cyrillic).
+entry_file="$build/check-uninstall-entry.reg"
+wine reg export "$key" "$(winepath -w "$entry_file")" /y >/dev/null 2>&1 ||
+  fail "no uninstall entry $key"
+entry="$(iconv -f UTF-16 -t UTF-8 "$entry_file" | tr -d '\r')"
+rm -f "$entry_file"
+for value in '"DisplayName"="Теория управления"' "\"DisplayVersion\"=\"$version\"" \
+  "\"Publisher\"=\"$publisher\"" '"DisplayIcon"="C:\\Program Files\\Labs\\Labs.exe,0"' \
+  '"UninstallString"="\"C:\\Program Files\\Labs\\Uninstall.exe\""' \
+  '"QuietUninstallString"="\"C:\\Program Files\\Labs\\Uninstall.exe\" /S"'; do
+  grep -qxF -- "$value" <<< "$entry" || fail "the uninstall entry lacks $value: $entry"
 done
 
 echo "Starting the installed program"

@@ -136,6 +136,8 @@ labs_pid=$!
 
 selector=$(wait_window "Теория управления")
 xdotool windowfocus --sync "$selector" 2>/dev/null || true
+# Wine takes keys only into the window the window manager has activated.
+[[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$selector" 2>/dev/null || true; }
 shoot "$selector" selector
 
 # The top-level window that holds a window: the window manager's frame around it,
@@ -191,6 +193,7 @@ run_lab() {
   xdotool key --clearmodifiers Return
   lab=$(wait_window "$caption")
   xdotool windowfocus --sync "$lab" 2>/dev/null || true
+  [[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$lab" 2>/dev/null || true; }
   sleep 0.5
   type_coefficients "$@"
   shoot "$lab" "$name"
@@ -202,6 +205,7 @@ run_lab() {
     sleep 0.5
   fi
   xdotool windowfocus --sync "$lab" 2>/dev/null || true
+  [[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$lab" 2>/dev/null || true; }
   xdotool key --clearmodifiers Escape
   wait_closed "$lab"
   if [ -n "$pointer_home" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of the Windows build (folder $1) under wine: each test goes through
 # scripts/wine-run.sh, CTest's emulator for this build, in the folder's private wine
-# prefix. The windows are real Windows windows, on a private X server.
+# prefix. The windows are real Windows windows, on a private X server. CTEST_ARGS
+# passes further arguments to CTest (a selection of tests, say).
 set -euo pipefail
 
 build="$(cd "${1:?build folder}" && pwd)"
@@ -16,7 +17,8 @@ fi
 
 bash "$(dirname "$0")/wine-prefix.sh"
 status=0
-(cd "$build" && ctest --output-on-failure -j "$jobs") || status=$?
+# shellcheck disable=SC2086
+(cd "$build" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-}) || status=$?
 # The prefix's server would otherwise outlive the X server it draws on.
 wineserver -k 2>/dev/null || true
 exit $status

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the wine prefix $WINEPREFIX once, as a student's Windows has it for this
-# program: Windows 10, and the faces the windows ask for ("Arial", "MS Sans Serif",
+# program: Windows 10, smoothed (grey-scale) text as Windows draws it by default where
+# ClearType is off, and the faces the windows ask for ("Arial", "MS Sans Serif",
 # "Times New Roman") given by the fonts the Linux build draws with (Liberation, metric-
 # compatible). Parallel callers wait for the one that makes it; a prefix whose making
 # was interrupted is made again.
@@ -37,6 +38,10 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine]
 "Version"="win10"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"FontSmoothing"="2"
+"FontSmoothingType"=dword:00000001
 REG
 wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 wineserver -w

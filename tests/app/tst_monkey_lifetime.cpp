@@ -77,7 +77,7 @@ long HeapInUseKiB() {
 }
 
 void ReturnFreeMemory() {
-    ReturnFreeMemory();
+    malloc_trim(0);
 }
 #endif
 

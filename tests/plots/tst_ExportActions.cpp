@@ -513,7 +513,7 @@ class TestExportActions : public QObject {
             QCOMPARE(boxes.Seen().size(), 1);
             const SeenBox& box = boxes.Seen().first();
             QVERIFY(box.notice);
-            QVERIFY2(box.text.contains(path), qPrintable(box.text));
+            QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
             QVERIFY(box.text.startsWith(QStringLiteral("Не удалось сохранить файл")));
             QVERIFY(FrameMatches(form, before));
         });
@@ -544,7 +544,7 @@ class TestExportActions : public QObject {
         });
         QVERIFY(!saved);
         QCOMPARE(boxes.Seen().size(), 1);
-        QVERIFY(boxes.Seen().first().text.contains(path));
+        QVERIFY(boxes.Seen().first().text.contains(QDir::toNativeSeparators(path)));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("points.csv")});
         QFile old(path);
