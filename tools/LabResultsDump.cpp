@@ -20,6 +20,7 @@
 #include <charconv>
 #include <cinttypes>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -107,6 +108,18 @@ class TRecordingTarget : public PlotTarget {
     double left_[2] = {0, 10};
 };
 
+// A magnitude between 10^lowest and 10^(highest + 1), its exponent drawn evenly, as the
+// text of a mantissa and a decimal exponent: the C library's pow would round 10^x
+// differently on each platform (MinGW's is not glibc's), and the builds compared must
+// get the same coefficients.
+std::string RandomMagnitude(std::mt19937_64& random, int lowest, int highest) {
+    const int exponent = lowest + int(random() % std::uint64_t(highest - lowest + 1));
+    const double mantissa = std::uniform_real_distribution<>(1, 10)(random);
+    const std::string sign = random() % 2 ? "" : "-";
+    return sign + NumberText(mantissa, std::chars_format::fixed, 15) + "e" +
+           std::to_string(exponent);
+}
+
 // Coefficients as a student might type them and as nobody would: small integers,
 // decimals, zeros, and magnitudes over the whole double range.
 std::string RandomCoefficient(std::mt19937_64& random) {
@@ -118,15 +131,10 @@ std::string RandomCoefficient(std::mt19937_64& random) {
                           std::chars_format::fixed, 3);
     case 2:
         return "0";
-    case 3: {
-        const double magnitude = std::pow(10.0, std::uniform_real_distribution<>(-8, 8)(random));
-        return NumberText(random() % 2 ? magnitude : -magnitude, std::chars_format::general, 17);
-    }
-    default: {
-        const double magnitude =
-            std::pow(10.0, std::uniform_real_distribution<>(-320, 308)(random));
-        return NumberText(random() % 2 ? magnitude : -magnitude, std::chars_format::general, 17);
-    }
+    case 3:
+        return RandomMagnitude(random, -8, 7);
+    default:
+        return RandomMagnitude(random, -320, 307);
     }
 }
 
