@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 wine wine64 nsis ninja-build qt6-base-dev-tools libgtest-dev
-  fonts-liberation xvfb xauth xdotool imagemagick x11-utils icoutils zip unzip dpkg-dev
+  fonts-liberation xvfb xauth xdotool imagemagick x11-utils openbox icoutils zip unzip dpkg-dev
   xz-utils qt6-translations-l10n)
 
 sudo=""

@@ -16,9 +16,13 @@ if [ -z "${LABS_WINDOWS_TEST_INNER:-}" ]; then
 fi
 
 bash "$(dirname "$0")/wine-prefix.sh"
+# A window manager, as every desktop has: without one wine activates no window.
+openbox >/dev/null 2>&1 &
+wm=$!
 status=0
 # shellcheck disable=SC2086
 (cd "$build" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-}) || status=$?
 # The prefix's server would otherwise outlive the X server it draws on.
 wineserver -k 2>/dev/null || true
+kill "$wm" 2>/dev/null || true
 exit $status
