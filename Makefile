@@ -153,6 +153,7 @@ qt-windows:
 # The program and every test cross-built for Windows x86-64 in $(WINDOWS_BUILD), with
 # Debian's MinGW-w64 and the Qt above; an optimised build, the one that is shipped.
 build-windows: qt-windows
+	@bash scripts/install-windows-deps.sh
 	$(LABS_QT_WINDOWS)/bin/qt-cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
 	      -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw64.cmake \
 	      -DLABS_WERROR=ON $(CMAKE_OPTIONS)
