@@ -65,13 +65,15 @@ using TExtended = long double;
 // that no computation moves past the flag test that follows it.
 using TExtendedInMemory = volatile long double;
 
+// The x87's 80-bit image as it lies in a long double's 16 bytes.
+struct TExtendedImage {
+    std::uint64_t significand;
+    std::uint16_t signExponent;
+    std::uint16_t padding[3];
+};
+
 constexpr TExtended ExtendedFromImage(std::uint16_t signExponent, std::uint64_t significand) {
-    struct Image {
-        std::uint64_t significand;
-        std::uint16_t signExponent;
-        std::uint16_t padding[3];
-    };
-    return std::bit_cast<long double>(Image{significand, signExponent, {0, 0, 0}});
+    return std::bit_cast<long double>(TExtendedImage{significand, signExponent, {0, 0, 0}});
 }
 
 inline TExtended ExtendedAbs(TExtended x) {
@@ -86,12 +88,7 @@ inline TExtended ExtendedSqrt(TExtended x) {
 // own correctly rounded functions compute the sine, cosine and arctangent, with the
 // flags they raise raised on the hardware, so that the digits are the Linux build's.
 inline TExtended ExtendedViaSoft(TSoftExtended (*function)(TSoftExtended), TExtended x) {
-    struct Image {
-        std::uint64_t significand;
-        std::uint16_t signExponent;
-        std::uint16_t padding[3];
-    };
-    const Image image = std::bit_cast<Image>(x);
+    const TExtendedImage image = std::bit_cast<TExtendedImage>(x);
     const int before = SoftExtendedFlags();
     SetSoftExtendedFlags(0);
     const TSoftExtended result =

@@ -51,29 +51,47 @@ build "$SOFT_BUILD_DIR" -DLABS_SOFT_EXTENDED=ON -- "${SOFT_TARGETS[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-passed=0
 
-# Replays the regressions of $2, then fuzzes it, with the binaries of build folder $1.
+# Replays the regressions of $2, then fuzzes it, with the binaries of build folder $1
+# (run where a failure does not stop the script: each step returns its own).
 run() {
   local dir=$1 target=$2 binary="$1/fuzz/$2" started=$SECONDS
   mkdir -p "$dir/artifacts"
   if [ -d "fuzz/regressions/$target" ] && [ -n "$(ls -A "fuzz/regressions/$target")" ]; then
     echo "== $dir/$target: replaying regressions"
-    "$binary" -runs=0 fuzz/regressions/"$target"/*
+    "$binary" -runs=0 fuzz/regressions/"$target"/* || return 1
   fi
   local corpus="$dir/corpus/$target"
   mkdir -p "$corpus"
   echo "== $dir/$target: fuzzing for ${SECONDS_EACH}s"
   "$binary" -max_total_time="$SECONDS_EACH" -max_len=4096 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$dir/artifacts/$target-" "$corpus" "fuzz/corpus/$target"
+    -artifact_prefix="$dir/artifacts/$target-" "$corpus" "fuzz/corpus/$target" || return 1
   echo "== $dir/$target: passed in $((SECONDS - started))s"
-  passed=$((passed + 1))
 }
 
-for target in "${TARGETS[@]}"; do
-  run "$BUILD_DIR" "$target"
+# Each harness is one process on one core: JOBS of them fuzz side by side, each for
+# its full time, and their logs are printed whole, one after the other.
+runs=()
+for target in "${TARGETS[@]}"; do runs+=("$BUILD_DIR $target"); done
+for target in "${SOFT_TARGETS[@]}"; do runs+=("$SOFT_BUILD_DIR $target"); done
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+at_once=${JOBS:-$(nproc)}
+for i in "${!runs[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$at_once" ]; do wait -n || true; done
+  # shellcheck disable=SC2086 # "dir target"
+  (if run ${runs[$i]} >"$logs/$i.log" 2>&1; then echo 0; else echo 1; fi >"$logs/$i.status") &
 done
-for target in "${SOFT_TARGETS[@]}"; do
-  run "$SOFT_BUILD_DIR" "$target"
+wait
+passed=0 failed=0
+for i in "${!runs[@]}"; do
+  cat "$logs/$i.log"
+  if [ "$(cat "$logs/$i.status")" = 0 ]; then
+    passed=$((passed + 1))
+  else
+    echo "== ${runs[$i]/ //}: FAILED"
+    failed=$((failed + 1))
+  fi
 done
-echo "fuzz: $passed passed, 0 failed"
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -4,12 +4,14 @@
 # model (std::thread and the rest of the C++ library's threads need it; Debian's
 # default alternative is the win32 one), wine to run the programs, NSIS for the
 # setup program, ninja for the Qt build, the host's Qt tools of the same version
-# as the Qt built for Windows (moc and rcc run here), Xvfb for the windows, and
-# what apt-get source needs. Asks apt only for what is missing.
+# as the Qt built for Windows (moc and rcc run here; Qt's build for Windows reads the
+# host Qt's CMake description, which comes with qt6-base-dev), Xvfb for the windows,
+# and what apt-get source needs. Asks apt only for what is missing.
 set -euo pipefail
 
 packages=(cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
-  binutils-mingw-w64-x86-64 wine wine64 nsis ninja-build qt6-base-dev-tools libgtest-dev
+  binutils-mingw-w64-x86-64 wine wine64 nsis ninja-build qt6-base-dev-tools qt6-base-dev
+  libgtest-dev
   fonts-liberation xvfb xauth xdotool imagemagick x11-utils openbox icoutils zip unzip dpkg-dev
   xz-utils qt6-translations-l10n)
 
