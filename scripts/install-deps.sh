@@ -21,6 +21,8 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another installer may hold apt's lock (CI builds Qt for Windows alongside): wait for it.
+lock_wait=(-o DPkg::Lock::Timeout=600)
+$sudo apt-get update -qq "${lock_wait[@]}"
+$sudo apt-get install -y -qq --no-install-recommends "${lock_wait[@]}" "${missing[@]}"
 exec bash "$(dirname "$0")/install-locales.sh"
