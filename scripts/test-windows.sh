@@ -19,6 +19,12 @@ bash "$(dirname "$0")/wine-prefix.sh"
 # A window manager, as every desktop has: without one wine activates no window.
 openbox >/dev/null 2>&1 &
 wm=$!
+# The prefix's server and its services (the desktop window, devices, RPC) are started
+# here, away from CTest's pipes, and kept for the whole run: started by the first test,
+# they would hold that test's output open to the end, and CTest would count it running
+# and give its slot to nothing else.
+wineserver -p >/dev/null 2>&1 </dev/null
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 status=0
 # shellcheck disable=SC2086
 (cd "$build" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-}) || status=$?

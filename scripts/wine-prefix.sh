@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
 # Makes the wine prefix $WINEPREFIX once, as a student's Windows has it for this
-# program: Windows 10, smoothed (grey-scale) text as Windows draws it by default where
-# ClearType is off, and the faces the windows ask for ("Arial", "MS Sans Serif",
-# "Times New Roman") given by the fonts the Linux build draws with (Liberation, metric-
-# compatible). Parallel callers wait for the one that makes it; a prefix whose making
-# was interrupted is made again.
+# program: Windows 10, ClearType text as Windows 10 draws it by default (wine's
+# grey-scale smoothing loses glyphs a pixel wide, such as the caption "I"), and the
+# faces the windows ask for ("Arial", "MS Sans Serif", "Times New Roman") given by the
+# fonts the Linux build draws with (Liberation, metric-compatible). Parallel callers
+# wait for the one that makes it; a prefix whose making was interrupted, or that was
+# made with other settings, is made again.
 set -euo pipefail
 
 : "${WINEPREFIX:?}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 ready="$WINEPREFIX/.labs-ready"
-[ -f "$ready" ] && exit 0
+# Raised whenever the settings below change.
+settings=2
+[ "$(cat "$ready" 2>/dev/null)" = "$settings" ] && exit 0
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$ready" ] && exit 0
+[ "$(cat "$ready" 2>/dev/null)" = "$settings" ] && exit 0
 
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
@@ -41,9 +44,10 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Control Panel\Desktop]
 "FontSmoothing"="2"
-"FontSmoothingType"=dword:00000001
+"FontSmoothingType"=dword:00000002
+"FontSmoothingOrientation"=dword:00000001
 REG
 wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
-touch "$ready"
+echo "$settings" > "$ready"
