@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes a screenshot of each of the five windows from the running program under
 # Xvfb: the lab selector, then every lab with its worked example typed in and run
-# the way a student would (keyboard only, driven by xdotool), and one of the
-# readout under the pointer on the Nyquist diagram.
+# the way a student would (keyboard only, driven by xdotool), one of the readout
+# under the pointer on the Nyquist diagram and one of the save dialog there.
 #
 #   BUILD=build      build directory whose Labs is used (built if missing)
 #   LABS=path        the executable to run instead (e.g. an installed one, or the
@@ -134,10 +134,16 @@ fi
 LC_ALL=$SHOT_LOCALE QT_SCALE_FACTOR=$SCALE "${launcher[@]}" &
 labs_pid=$!
 
+# Gives a window the keyboard; wine takes keys only into the window the window
+# manager has activated.
+activate() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  [[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$1" 2>/dev/null || true; }
+  return 0
+}
+
 selector=$(wait_window "Теория управления")
-xdotool windowfocus --sync "$selector" 2>/dev/null || true
-# Wine takes keys only into the window the window manager has activated.
-[[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$selector" 2>/dev/null || true; }
+activate "$selector"
 shoot "$selector" selector
 
 # The top-level window that holds a window: the window manager's frame around it,
@@ -183,6 +189,19 @@ shoot_readout() {
   sleep 0.5
 }
 
+# The save dialog as Ctrl+S opens it over the Nyquist diagram (the picture's name and
+# type already filled in); Esc closes it, saving nothing.
+shoot_save_dialog() {
+  local lab=$1 dialog
+  activate "$lab"
+  xdotool key --clearmodifiers ctrl+s
+  dialog=$(wait_window "Сохранить изображение")
+  activate "$dialog"
+  shoot "$dialog" save-dialog
+  xdotool key --clearmodifiers Escape
+  wait_closed "$dialog"
+}
+
 # One lab at a time: the radio button that opens it is one arrow press further
 # down than the previous one (the selector keeps its choice between labs).
 run_lab() {
@@ -192,27 +211,25 @@ run_lab() {
   for ((i = 0; i < downs; i++)); do xdotool key --clearmodifiers Down; done
   xdotool key --clearmodifiers Return
   lab=$(wait_window "$caption")
-  xdotool windowfocus --sync "$lab" 2>/dev/null || true
-  [[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$lab" 2>/dev/null || true; }
+  activate "$lab"
   sleep 0.5
   type_coefficients "$@"
   shoot "$lab" "$name"
-  [ "$name" = nyquist ] && shoot_readout "$lab"
+  [ "$name" = nyquist ] && shoot_readout "$lab" && shoot_save_dialog "$lab"
   extra=$(other_windows "$selector" "$lab")
   if [ -n "$extra" ]; then
     echo "screenshots: \"$caption\" opened another window: $extra" >&2
     xdotool key --clearmodifiers Return
     sleep 0.5
   fi
-  xdotool windowfocus --sync "$lab" 2>/dev/null || true
-  [[ "$LABS" == *.exe ]] && { xdotool windowactivate --sync "$lab" 2>/dev/null || true; }
+  activate "$lab"
   xdotool key --clearmodifiers Escape
   wait_closed "$lab"
   if [ -n "$pointer_home" ]; then
     xdotool mousemove $pointer_home
     pointer_home=""
   fi
-  xdotool windowfocus --sync "$selector" 2>/dev/null || true
+  activate "$selector"
   sleep 0.3
 }
 
@@ -232,4 +249,4 @@ if kill -0 "$labs_pid" 2>/dev/null; then
 fi
 wait "$labs_pid" || die "the program ended with status $?"
 labs_pid=""
-echo "screenshots: five windows and a readout in $OUT"
+echo "screenshots: five windows, a readout and the save dialog in $OUT"
