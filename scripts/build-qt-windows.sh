@@ -24,7 +24,15 @@ jobs="${JOBS:-$(nproc)}"
 # The upstream Qt SVG module at tag v6.4.2 (../shared/vendor/README.md).
 qtsvg_tarball=qtsvg-everywhere-src-${qt_version}.tar.xz
 qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
-qtsvg_vendor="${LABS_VENDOR_DIR:-$repo/../shared/vendor}/$qtsvg_tarball"
+# The vendored sources lie beside the checkout; a clone of a local checkout (a CI
+# run's fresh clone, say) finds them beside the checkout it was cloned from.
+vendor_dirs=("${LABS_VENDOR_DIR:-$repo/../shared/vendor}")
+origin="$(git -C "$repo" config --get remote.origin.url 2>/dev/null || true)"
+[ -d "$origin" ] && vendor_dirs+=("$origin/../shared/vendor")
+qtsvg_vendor="${vendor_dirs[0]}/$qtsvg_tarball"
+for dir in "${vendor_dirs[@]}"; do
+  [ -f "$dir/$qtsvg_tarball" ] && { qtsvg_vendor="$dir/$qtsvg_tarball"; break; }
+done
 stamp="$prefix/.labs-qt-complete"
 
 # directwrite3: 6.4.2's Windows plugin would create the DirectWrite font database,
