@@ -1,10 +1,10 @@
 #include "app/LabsApplication.h"
 
 #include "app/ToolkitTranslation.h"
-#include "input/ApplicationTitle.h"
-#include "input/FloatEnv.h"
-#include "input/Regional.h"
-#include "input/ReportException.h"
+#include "forms/ApplicationTitle.h"
+#include "forms/ReportException.h"
+#include "ground/FloatEnv.h"
+#include "ground/Regional.h"
 
 #include <QEvent>
 

@@ -1,12 +1,12 @@
 #include "app/untMain.h"
 
 #include "app/FocusMarkButton.h"
-#include "input/FormStyle.h"
-#include "input/ReportException.h"
+#include "forms/FormStyle.h"
+#include "forms/ReportException.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
-#include "roots/untLaguerre.h"
+#include "rootlab/untLaguerre.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // program's own kind, on the offscreen platform unless another is asked for.
 
 #include "app/LabsApplication.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 // between runs so that every measured run sees the state of a first run.
 
 #include "chart/Chart.h"
-#include "input/LabForm.h"
+#include "forms/LabForm.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
-#include "roots/untLaguerre.h"
+#include "rootlab/untLaguerre.h"
 
 #include <QLineEdit>
 #include <QStringList>

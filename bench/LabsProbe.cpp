@@ -6,8 +6,8 @@
 
 #include "app/LabsApplication.h"
 #include "app/untMain.h"
-#include "input/FormStyle.h"
-#include "input/LabForm.h"
+#include "forms/FormStyle.h"
+#include "forms/LabForm.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 // ParseReal with the store, on short, long and exponent-heavy texts.
 
-#include "input/ParseReal.h"
+#include "ground/ParseReal.h"
 
 #include <benchmark/benchmark.h>
 

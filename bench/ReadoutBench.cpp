@@ -6,7 +6,7 @@
 
 #include "LabWindows.h"
 
-#include "plots/ReadoutText.h"
+#include "curves/ReadoutText.h"
 #include "plots/SampleReadout.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "chart/AxisLabelFormat.h"
 
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
 
-#include "input/FloatEnv.h"
+#include "ground/FloatEnv.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,20 +14,8 @@
 namespace {
 
 // Drawing, zooming, panning and scrolling must neither raise nor leave floating-point
-// status flags behind for the next computation to find: the whole state is saved before and
-// restored after, the hardware's environment and, where the extended arithmetic is computed in
-// software, that arithmetic's own sticky flags (the axis steps, ticks and pixels of an extreme
-// range overflow there, as they do on the x87).
-class FloatEnvironmentGuard {
-  public:
-    FloatEnvironmentGuard() : saved_(SaveFloatState()) {}
-    ~FloatEnvironmentGuard() { RestoreFloatState(saved_); }
-    FloatEnvironmentGuard(const FloatEnvironmentGuard&) = delete;
-    FloatEnvironmentGuard& operator=(const FloatEnvironmentGuard&) = delete;
-
-  private:
-    TFloatState saved_;
-};
+// status flags behind for the next computation (the axis steps, ticks and pixels of
+// an extreme range overflow): each runs in a TFloatStateScope.
 
 constexpr int WheelNotch = 120;
 
@@ -111,7 +99,7 @@ TPanelColors TChart::PanelColors() const {
 }
 
 void TChart::DrawInto(QImage& image, qreal devicePixelRatio) {
-    const FloatEnvironmentGuard guard;
+    const TFloatStateScope guard;
     const QSize deviceSize = (QSizeF(size()) * devicePixelRatio).toSize();
     const TPanelColors colors = PanelColors();
     // The panel covers every pixel; when its colour is opaque so is the whole picture,
@@ -139,7 +127,7 @@ QImage TChart::RenderToImage(qreal devicePixelRatio) {
 
 void TChart::RenderTo(QPainter& painter) {
     {
-        const FloatEnvironmentGuard guard;
+        const TFloatStateScope guard;
         scene_.Draw(painter, QRect(QPoint(0, 0), size()), PanelColors());
     }
     DrawCaptions(painter);
@@ -206,7 +194,7 @@ bool TChart::HitsChart(const QPoint& point) const {
 }
 
 void TChart::mousePressEvent(QMouseEvent* event) {
-    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
+    const TFloatStateScope guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     HideReadout();
     // A right press alone may become a click; any other press ends that.
@@ -224,7 +212,7 @@ void TChart::mousePressEvent(QMouseEvent* event) {
 }
 
 void TChart::mouseMoveEvent(QMouseEvent* event) {
-    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
+    const TFloatStateScope guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     if (zoom_.ZoomActive() && point != zoom_.ZoomEnd()) {
         zoom_.MoveZoom(point);
@@ -243,7 +231,7 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TChart::mouseReleaseEvent(QMouseEvent* event) {
-    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
+    const TFloatStateScope guard; // zoom, pan and scroll arithmetic, as drawing
     const QPoint point = event->position().toPoint();
     const bool rightClick = event->button() == Qt::RightButton && rightClickPending_;
     rightClickPending_ = false;
@@ -260,7 +248,7 @@ void TChart::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TChart::wheelEvent(QWheelEvent* event) {
-    const FloatEnvironmentGuard guard; // zoom, pan and scroll arithmetic, as drawing
+    const TFloatStateScope guard; // zoom, pan and scroll arithmetic, as drawing
     HideReadout();
     // A notch towards the user (negative delta) moves the vertical axis up.
     wheelRemainder_ -= event->angleDelta().y();
@@ -298,7 +286,7 @@ void TChart::SetReadoutSource(std::unique_ptr<TReadoutSource> source) {
 }
 
 void TChart::ShowReadout(const QPoint& pointer) {
-    const FloatEnvironmentGuard guard; // the texts' arithmetic leaves no flags behind
+    const TFloatStateScope guard; // the texts' arithmetic leaves no flags behind
     // Only over the plotting rectangle, and only over the picture on the screen: a
     // picture still to be drawn may put its points elsewhere.
     if (!readoutLookup_.HasSource() || stale_ || !scene_.PlotRect().contains(pointer)) {

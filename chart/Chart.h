@@ -1,6 +1,5 @@
 #pragma once
 
-#include "chart/AxisException.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartParent.h"
@@ -9,6 +8,7 @@
 #include "chart/ChartZoom.h"
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
+#include "ground/AxisException.h"
 
 #include <QImage>
 #include <QList>

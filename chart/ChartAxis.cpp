@@ -1,10 +1,10 @@
 #include "chart/ChartAxis.h"
 
-#include "chart/AxisException.h"
 #include "chart/AxisLabelFormat.h"
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisMinorTicks.h"
 #include "chart/ChartParent.h"
+#include "ground/AxisException.h"
 #include "numeric/ExtendedConstants.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "chart/ChartScene.h"
 
 #include "chart/AxisPainter.h"
-#include "input/Errors.h"
+#include "ground/Errors.h"
 #include "numeric/Extended.h"
 
 #include <QFontMetrics>

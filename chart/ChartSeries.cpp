@@ -1,7 +1,7 @@
 #include "chart/ChartSeries.h"
 
 #include "chart/ChartParent.h"
-#include "input/Errors.h"
+#include "ground/Errors.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 #include "chart/ChartValueList.h"
 
-#include "input/Errors.h"
+#include "ground/Errors.h"
 
 #include <algorithm>
 #include <cmath>

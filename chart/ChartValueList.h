@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/GapColumn.h"
-#include "input/Errors.h"
+#include "ground/Errors.h"
 #include "numeric/Extended.h"
 
 #include <QString>

@@ -6,8 +6,8 @@
 
 #include "FuzzCheck.h"
 
-#include "input/Errors.h"
-#include "input/FloatEnv.h"
+#include "ground/Errors.h"
+#include "ground/FloatEnv.h"
 #include "roots/Complex.h"
 #include "roots/RootFinder.h"
 

@@ -5,10 +5,10 @@
 
 #include "FuzzCheck.h"
 
-#include "input/Errors.h"
-#include "input/FloatEnv.h"
-#include "input/ParseReal.h"
-#include "input/Regional.h"
+#include "ground/Errors.h"
+#include "ground/FloatEnv.h"
+#include "ground/ParseReal.h"
+#include "ground/Regional.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "plots/ChartPlotTarget.h"
 
 #include "chart/Chart.h"
-#include "input/ShowNotice.h"
-#include "plots/LabSamples.h"
+#include "curves/LabSamples.h"
+#include "forms/ShowNotice.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plots/PlotTarget.h"
+#include "curves/PlotTarget.h"
 
 class TChart;
 class TChartAxis;

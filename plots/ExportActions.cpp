@@ -1,9 +1,9 @@
 #include "plots/ExportActions.h"
 
 #include "chart/Chart.h"
-#include "input/LabForm.h"
-#include "input/Regional.h"
-#include "input/ReportException.h"
+#include "forms/LabForm.h"
+#include "forms/ReportException.h"
+#include "ground/Regional.h"
 #include "plots/ChartPicture.h"
 #include "plots/SaveFileDialog.h"
 #include "plots/SaveToFile.h"

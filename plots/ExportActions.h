@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plots/SamplesText.h"
+#include "curves/SamplesText.h"
 
 #include <QObject>
 

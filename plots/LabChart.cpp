@@ -1,7 +1,7 @@
 #include "plots/LabChart.h"
 
 #include "chart/Chart.h"
-#include "input/LabForm.h"
+#include "forms/LabForm.h"
 
 #include <QLineEdit>
 

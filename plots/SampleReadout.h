@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/ReadoutSource.h"
-#include "plots/LabSamples.h"
+#include "curves/LabSamples.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "plots/SaveFileDialog.h"
 
-#include "input/KeepFocus.h"
+#include "forms/KeepFocus.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "plots/SaveToFile.h"
 
-#include "input/ShowNotice.h"
+#include "forms/ShowNotice.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "plots/untAFCHX.h"
 
 #include "chart/Chart.h"
-#include "plots/AxisRange.h"
+#include "curves/AxisRange.h"
+#include "curves/NyquistRun.h"
+#include "curves/ReadoutText.h"
 #include "plots/ChartPlotTarget.h"
 #include "plots/ExportActions.h"
 #include "plots/LabChart.h"
-#include "plots/NyquistRun.h"
-#include "plots/ReadoutText.h"
 #include "plots/SampleReadout.h"
 
 TfrmAFCHX* frmAFCHX = nullptr;
@@ -20,7 +20,6 @@ LabPanelLayout PanelLayout() {
     layout.runCaption = QStringLiteral("Построить график");
     layout.hasNumerator = true;
     layout.minusAllowed = true;
-    layout.replaceFullStops = true;
     return layout;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "input/LabForm.h"
-#include "plots/LabSamples.h"
+#include "curves/LabSamples.h"
+#include "forms/LabForm.h"
 
 class QLabel;
 class TChart;

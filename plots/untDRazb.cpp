@@ -1,13 +1,13 @@
 #include "plots/untDRazb.h"
 
 #include "chart/Chart.h"
-#include "plots/AxisRange.h"
+#include "curves/AxisRange.h"
+#include "curves/DPartitionRun.h"
+#include "curves/ReadoutText.h"
 #include "plots/ChartPlotTarget.h"
-#include "plots/DPartitionRun.h"
 #include "plots/EquationPicture.h"
 #include "plots/ExportActions.h"
 #include "plots/LabChart.h"
-#include "plots/ReadoutText.h"
 #include "plots/SampleReadout.h"
 
 TfrmDRazb* frmDRazb = nullptr;
@@ -21,7 +21,6 @@ LabPanelLayout PanelLayout() {
     layout.runCaption = QStringLiteral("Построить график");
     layout.hasNumerator = false;
     layout.minusAllowed = false;
-    layout.replaceFullStops = false;
     return layout;
 }
 

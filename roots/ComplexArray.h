@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/Errors.h"
+#include "ground/Errors.h"
 #include "roots/Complex.h"
 
 #include <array>

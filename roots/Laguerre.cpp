@@ -1,6 +1,6 @@
 #include "roots/Laguerre.h"
 
-#include "input/FloatEnv.h"
+#include "ground/FloatEnv.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "roots/RootFinder.h"
 
-#include "input/FloatEnv.h"
+#include "ground/FloatEnv.h"
 #include "roots/Laguerre.h"
 #include "roots/Polynomial.h"
 

@@ -1,6 +1,6 @@
 #include "roots/RootNumberFormat.h"
 
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,14 +5,14 @@
 // (scripts/compare-extended-builds.sh). A case given as a last argument prints its
 // whole record instead, to show where two builds part.
 
-#include "input/Errors.h"
-#include "input/FloatEnv.h"
-#include "input/ParseReal.h"
-#include "input/Regional.h"
-#include "plots/DPartitionRun.h"
-#include "plots/HodographRun.h"
-#include "plots/NyquistRun.h"
-#include "plots/PlotTarget.h"
+#include "curves/DPartitionRun.h"
+#include "curves/HodographRun.h"
+#include "curves/NyquistRun.h"
+#include "curves/PlotTarget.h"
+#include "ground/Errors.h"
+#include "ground/FloatEnv.h"
+#include "ground/ParseReal.h"
+#include "ground/Regional.h"
 #include "roots/RootFinder.h"
 #include "roots/RootReport.h"
 

@@ -3,9 +3,9 @@
 #include "tests/support/ModalBoxWatcher.h"
 
 #include "app/untMain.h"
-#include "input/LabForm.h"
-#include "input/LinkLabel.h"
-#include "input/Regional.h"
+#include "forms/LabForm.h"
+#include "forms/LinkLabel.h"
+#include "ground/Regional.h"
 
 #include <QApplication>
 #include <QLineEdit>

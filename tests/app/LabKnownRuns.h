@@ -1,13 +1,13 @@
 #pragma once
 
 #include "chart/Chart.h"
-#include "input/LabForm.h"
+#include "forms/LabForm.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
-#include "roots/untLaguerre.h"
+#include "rootlab/untLaguerre.h"
 #if __has_include("roots/ReportMemo.h")
-#include "roots/ReportMemo.h"
+#include "rootlab/ReportMemo.h"
 #define LABS_HAS_REPORT_MEMO 1
 #endif
 

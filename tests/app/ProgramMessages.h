@@ -2,9 +2,9 @@
 
 #include "tests/support/ModalBoxWatcher.h"
 
-#include "input/ApplicationTitle.h"
-#include "input/Errors.h"
-#include "input/ParseReal.h"
+#include "forms/ApplicationTitle.h"
+#include "ground/Errors.h"
+#include "ground/ParseReal.h"
 
 #include <QSet>
 #include <QString>

@@ -1,11 +1,11 @@
 // The lab selector: its design, its keyboard and the opening of the four labs.
 
 #include "app/untMain.h"
-#include "input/LinkLabel.h"
+#include "forms/LinkLabel.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
-#include "roots/untLaguerre.h"
+#include "rootlab/untLaguerre.h"
 #include "tests/support/LabProbe.h"
 #include "tests/support/LabsTestMain.h"
 #include "tests/support/ModalBoxWatcher.h"

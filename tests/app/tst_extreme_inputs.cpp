@@ -12,7 +12,7 @@
 #include "app/LabsApplication.h"
 #include "app/untMain.h"
 #include "chart/Chart.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <QtTest>
 

@@ -11,7 +11,7 @@
 
 #include "app/LabsApplication.h"
 #include "app/untMain.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "chart/AxisLabelFormat.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 
 #include <gtest/gtest.h>
 

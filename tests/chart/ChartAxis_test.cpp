@@ -1,8 +1,8 @@
 #include "FakeChartParent.h"
 #include "FixedMeasure.h"
-#include "chart/AxisException.h"
 #include "chart/ChartAxis.h"
-#include "input/ParseReal.h"
+#include "ground/AxisException.h"
+#include "ground/ParseReal.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

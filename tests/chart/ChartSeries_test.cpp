@@ -2,7 +2,7 @@
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
 #include "chart/SeriesWindow.h"
-#include "input/Errors.h"
+#include "ground/Errors.h"
 
 #include <gtest/gtest.h>
 #include <vector>

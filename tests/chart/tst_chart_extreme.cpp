@@ -9,8 +9,8 @@
 
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
-#include "input/FloatEnv.h"
-#include "plots/HodographRun.h"
+#include "curves/HodographRun.h"
+#include "ground/FloatEnv.h"
 #include "tests/support/FakePlotTarget.h"
 
 #include <QMouseEvent>

@@ -4,7 +4,7 @@
 // events, running with Enter, and looking at the chart as it is painted.
 
 #include "chart/Chart.h"
-#include "input/LabForm.h"
+#include "forms/LabForm.h"
 
 #include <QImage>
 #include <QLineEdit>

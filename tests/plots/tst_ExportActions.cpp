@@ -3,9 +3,9 @@
 // real save dialog answered by typing a file name.
 
 #include "chart/Chart.h"
-#include "input/Regional.h"
+#include "curves/HodographRun.h"
+#include "ground/Regional.h"
 #include "plots/ExportActions.h"
-#include "plots/HodographRun.h"
 #include "plots/SaveFileDialog.h"
 #include "plots/SaveToFile.h"
 #include "plots/untAFCHX.h"

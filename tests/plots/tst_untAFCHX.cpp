@@ -1,7 +1,7 @@
 // The Nyquist window driven through its fields, as a student uses it.
 
 #include "chart/Chart.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 #include "plots/untAFCHX.h"
 #include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"

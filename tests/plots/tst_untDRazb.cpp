@@ -1,7 +1,7 @@
 // The D-partition window driven through its fields, as a student uses it.
 
 #include "chart/Chart.h"
-#include "input/Regional.h"
+#include "ground/Regional.h"
 #include "plots/EquationPicture.h"
 #include "plots/untDRazb.h"
 #include "tests/plots/PlotWindowProbe.h"

@@ -1,10 +1,10 @@
 // The hodograph window driven through its fields, as a student uses it.
 
 #include "chart/Chart.h"
-#include "input/LinkLabel.h"
-#include "input/Regional.h"
+#include "curves/HodographRun.h"
+#include "forms/LinkLabel.h"
+#include "ground/Regional.h"
 #include "plots/EquationPicture.h"
-#include "plots/HodographRun.h"
 #include "plots/untGodograf.h"
 #include "tests/plots/PlotWindowProbe.h"
 #include "tests/support/LabProbe.h"

@@ -5,7 +5,7 @@
 
 #include "RootsTestSupport.h"
 
-#include "input/Errors.h"
+#include "ground/Errors.h"
 #include "roots/RootFinder.h"
 
 #include <cfloat>

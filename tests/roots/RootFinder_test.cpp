@@ -1,6 +1,6 @@
 #include "RootsTestSupport.h"
 
-#include "input/Errors.h"
+#include "ground/Errors.h"
 #include "roots/RootFinder.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "RootsTestSupport.h"
 
-#include "input/Regional.h"
+#include "ground/Regional.h"
 #include "roots/RootNumberFormat.h"
 
 #include <QLocale>

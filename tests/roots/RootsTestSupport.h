@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/FloatEnv.h"
+#include "ground/FloatEnv.h"
 #include "roots/Complex.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plots/LabSamples.h"
-#include "plots/PlotTarget.h"
+#include "curves/LabSamples.h"
+#include "curves/PlotTarget.h"
 
 #include <QString>
 #include <QStringList>

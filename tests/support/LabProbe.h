@@ -4,7 +4,7 @@
 // open, so a test arms a callback first; it runs inside the window's nested loop.
 // Whatever the callback does, no lab window is left open afterwards.
 
-#include "input/LabForm.h"
+#include "forms/LabForm.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,7 +4,7 @@
 // and closes it with a real key, so that code blocked in a box's exec() goes on and
 // events keep flowing through nested modal loops without a person at the keyboard.
 
-#include "input/ShowNotice.h"
+#include "forms/ShowNotice.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "curves/PlotTarget.h"
+
+#include <QStringList>
+#include <functional>
+
+// The D-partition lab's run after the empty-field check: the boundary
+// a3(jω) = a1·ω² + j·(a0·ω³ − a2·ω) of a0·p³ + a1·p² + a2·p + a3 (highest power
+// first) in the plane of a3, for ω >= 0 (Curve) and its mirror for ω <= 0.
+// texts: the field texts of a0, a1, a2, a3, parsed as they stand; a3 must parse
+// but does not enter the picture. resetAxes is the window's ResetAxes, called after
+// parsing; everything else goes to target.
+void RunDPartition(const QStringList& texts, PlotTarget& target,
+                   const std::function<void()>& resetAxes);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "curves/PlotTarget.h"
+
+#include <QStringList>
+#include <functional>
+
+// The Mikhailov hodograph lab's run after the empty-field check, for the
+// characteristic polynomial D(p) = a0·p³ + a1·p² + a2·p + a3 (highest power first).
+// texts: the field texts of a0, a1, a2, a3, parsed as they stand.
+// resetAxes is the window's ResetAxes (both axes to 0..0 on the window held by the
+// global reference), called before parsing; everything else goes to target. Errors (parsing,
+// arithmetic faults, axis refusals) propagate; what was changed before them stays.
+void RunHodograph(const QStringList& texts, PlotTarget& target,
+                  const std::function<void()>& resetAxes);
+
+inline const QString kUnstableNotice =
+    QStringLiteral("Система неустойчива! Построение графика невозможно.");
+inline const QString kStabilityBoundaryNotice =
+    QStringLiteral("Система находится на границе устойчивости! Построение графика невозможно.");

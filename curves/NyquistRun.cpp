@@ -1,0 +1,119 @@
+#include "curves/NyquistRun.h"
+
+#include "curves/AxisRange.h"
+#include "ground/FloatEnv.h"
+#include "ground/ParseReal.h"
+#include "ground/Regional.h"
+#include "numeric/ExtendedConstants.h"
+
+#include <cmath>
+
+namespace {
+
+struct Coefficients {
+    double a0, a1, a2, a3, b1, b2, b3;
+};
+
+// Smallest and largest real (x) and imaginary (y) parts of the response.
+struct Extremes {
+    double xmin = 2147483647.0;
+    double xmax = -2147483647.0;
+    double ymin = 2147483647.0;
+    double ymax = -2147483647.0;
+};
+
+double ParseField(const QString& text) {
+    return ParseCoefficient(ReplaceFullStops(text, DecimalSeparator()));
+}
+
+Coefficients ParseAll(const QStringList& texts) {
+    Coefficients c{};
+    c.a0 = ParseField(texts.value(0));
+    c.a1 = ParseField(texts.value(1));
+    c.a2 = ParseField(texts.value(2));
+    c.a3 = ParseField(texts.value(3));
+    c.b1 = ParseField(texts.value(4));
+    c.b2 = ParseField(texts.value(5));
+    c.b3 = ParseField(texts.value(6));
+    return c;
+}
+
+void Track(Extremes& e, double u, double v) {
+    if (u < e.xmin)
+        e.xmin = u;
+    if (u > e.xmax)
+        e.xmax = u;
+    if (v < e.ymin)
+        e.ymin = v;
+    if (v > e.ymax)
+        e.ymax = v;
+}
+
+// W(jω) = U + jV for ω from 0 (0.002 when a3 = 0, where A(j0) would be zero) while
+// ω <= 10. den, U, V and ω are stored doubles; the stores raise the faults.
+template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, PlotTarget& target) {
+    Extremes e;
+    double w = c.a3 == 0 ? StoreDouble<Checks>(ExtendedConstants::TwoThousandths) : 0.0;
+    // The loop ends after 5000 samples whatever the values; a fast pass looks at the
+    // flags now and then only, since each look stalls the floating-point unit.
+    for (int sample = 0; w <= 10; ++sample) {
+        if (sample % 256 == 255)
+            StopOnPendingFault<Checks>();
+        const double omega = w; // the sample's frequency: w moves on before the point is added
+        const TExtended re = c.a3 - (static_cast<TExtended>(c.a1) * w) * w;
+        const TExtended im =
+            static_cast<TExtended>(c.a2) * w - ((static_cast<TExtended>(c.a0) * w) * w) * w;
+        const double den = StoreDouble<Checks>(re * re + im * im);
+        const TExtended p = c.b3 - (static_cast<TExtended>(c.b1) * w) * w;
+        const TExtended q = static_cast<TExtended>(c.b2) * w;
+        const double u = StoreDouble<Checks>((p * re + q * im) / den);
+        const double v = StoreDouble<Checks>(((re * c.b2) * w - p * im) / den);
+        w = StoreDouble<Checks>(w + ExtendedConstants::TwoThousandths);
+        Track(e, u, v);
+        target.AddSample(PlotSeries::Curve, omega, u, v, clRed);
+    }
+    return e;
+}
+
+// The 5000 samples' fault tests were most of the run: they are put off to the end,
+// and only a run that faults samples again with every store tested, from an empty
+// curve, so that the curve ends with the samples before the fault as it always did.
+Extremes SampleResponse(const Coefficients& c, PlotTarget& target) {
+    Extremes e;
+    RunWithDeferredFaultChecks([&] { e = SampleAndPlot<TFaultChecks::Deferred>(c, target); },
+                               [&] { e = SampleAndPlot<TFaultChecks::AtEveryStore>(c, target); },
+                               [&] { target.ClearPoints(PlotSeries::Curve); });
+    return e;
+}
+
+void ShowRanges(const Extremes& e, PlotTarget& target) {
+    SetAxisRange(target, PlotAxis::Bottom, StoreDouble(e.xmin - TExtended(1)),
+                 StoreDouble(e.xmax + TExtended(1)));
+    SetAxisRange(target, PlotAxis::Left, StoreDouble(e.ymin - TExtended(1)),
+                 StoreDouble(e.ymax + TExtended(1)));
+}
+
+void AddAxisLines(const Extremes& e, PlotTarget& target) {
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(-TExtended(3) * std::fabs(e.xmin)), 0,
+                    clDefault);
+    target.AddPoint(PlotSeries::HorizontalLine, StoreDouble(TExtended(3) * e.xmax), 0, clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(-TExtended(3) * std::fabs(e.ymin)),
+                    clDefault);
+    target.AddPoint(PlotSeries::VerticalLine, 0, StoreDouble(TExtended(3) * e.ymax), clDefault);
+}
+
+} // namespace
+
+void RunNyquist(const QStringList& texts, PlotTarget& target,
+                const std::function<void()>& resetAxes) {
+    resetAxes();
+    const Coefficients c = ParseAll(texts);
+    target.ClearPoints(PlotSeries::Curve);
+    Extremes e = SampleResponse(c, target);
+    // The horizontal range always reaches past the critical point.
+    if (e.xmin > -1)
+        e.xmin = -1;
+    target.AddPoint(PlotSeries::Curve, -1, 0, clBlue);
+    ShowRanges(e, target);
+    AddAxisLines(e, target);
+}

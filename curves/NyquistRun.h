@@ -1,0 +1,16 @@
+#pragma once
+
+#include "curves/PlotTarget.h"
+
+#include <QStringList>
+#include <functional>
+
+// The open-loop Nyquist lab's run after the empty-field check, for
+// W(p) = (b1·p² + b2·p + b3) / (a0·p³ + a1·p² + a2·p + a3) (highest power first).
+// texts: the field texts of a0, a1, a2, a3, b1, b2, b3; every '.' in them becomes
+// the decimal separator before parsing. resetAxes is the window's ResetAxes, called
+// before parsing; everything else goes to target. A zero
+// denominator at a sample ends the run with EZeroDivide (EInvalidOp when the
+// numerator is zero too); the points added before stay.
+void RunNyquist(const QStringList& texts, PlotTarget& target,
+                const std::function<void()>& resetAxes);
