@@ -6,6 +6,7 @@
 
 #include "chart/Chart.h"
 #include "forms/LabForm.h"
+#include "plots/PlotLabForm.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"
@@ -24,26 +25,15 @@ inline void FillFields(TLabForm& form, const QStringList& texts) {
 
 // The series a run never clears, which otherwise grow by two points a run.
 inline void ClearAxisLines(TLabForm& form) {
-    if (auto* f = qobject_cast<TfrmGodograf*>(&form)) {
-        f->Series3->ClearPoints();
-        f->Series4->ClearPoints();
-    } else if (auto* f = qobject_cast<TfrmAFCHX*>(&form)) {
-        f->Series2->ClearPoints();
-        f->Series3->ClearPoints();
-    } else if (auto* f = qobject_cast<TfrmDRazb*>(&form)) {
-        f->Series3->ClearPoints();
-        f->Series4->ClearPoints();
+    if (auto* plot = qobject_cast<TPlotLabForm*>(&form)) {
+        plot->HorizontalAxisLine()->ClearPoints();
+        plot->VerticalAxisLine()->ClearPoints();
     }
 }
 
 inline TChart* ChartOfLab(TLabForm& form) {
-    if (auto* f = qobject_cast<TfrmGodograf*>(&form))
-        return f->Chart;
-    if (auto* f = qobject_cast<TfrmAFCHX*>(&form))
-        return f->Chart;
-    if (auto* f = qobject_cast<TfrmDRazb*>(&form))
-        return f->Chart;
-    return nullptr;
+    auto* plot = qobject_cast<TPlotLabForm*>(&form);
+    return plot ? plot->Chart : nullptr;
 }
 
 enum class Lab { Roots, Hodograph, Nyquist, DPartition };

@@ -19,6 +19,11 @@ namespace {
 constexpr double MinRangeSpan = 1e-10;
 constexpr double PixelLimit = 2147483647.0;
 constexpr int LabelsLimit = 10000;
+// The labels: no smallest step of their own, at least 10 % of a label's size apart, the
+// first one on a whole multiple of the step.
+constexpr double LabelIncrement = 0;
+constexpr int LabelsSeparation = 10;
+constexpr bool RoundFirstLabel = true;
 
 // Rounds to the nearest integer, ties to even (the rounding mode of the program's
 // floating-point environment). One instruction rather than the library's
@@ -47,8 +52,7 @@ void TChartAxis::Repaint() {
 }
 
 void TChartAxis::SetMinimum(double value) {
-    const bool loading = parent_ && parent_->Loading();
-    if (!loading && value > maximum_)
+    if (value > maximum_)
         throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
     if (value == minimum_)
         return;
@@ -57,8 +61,7 @@ void TChartAxis::SetMinimum(double value) {
 }
 
 void TChartAxis::SetMaximum(double value) {
-    const bool loading = parent_ && parent_->Loading();
-    if (!loading && value < minimum_)
+    if (value < minimum_)
         throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
     if (value == maximum_)
         return;
@@ -109,8 +112,8 @@ int TChartAxis::TickBand() const {
 int TChartAxis::VerticalLabelBand(const TTextMeasure& measure) const {
     // Sized for the outermost labels at the step of the previous drawing's length
     // (the length of this drawing is not known until the bands are taken).
-    const int maxLabels = MaxLabelCount(previousLength_, measure.Height, labelsSeparation_);
-    const TExtended step = ::CalcLabelStep(viewSpan_, maxLabels, labelsSeparation_, increment_);
+    const int maxLabels = MaxLabelCount(previousLength_, measure.Height, LabelsSeparation);
+    const TExtended step = ::CalcLabelStep(viewSpan_, maxLabels, LabelsSeparation, LabelIncrement);
     const double low = double(ExtendedTrunc(viewMin_ / step) * step);
     const double high = double(ExtendedTrunc(viewMax_ / step) * step);
     const int widest =
@@ -168,8 +171,8 @@ double TChartAxis::CalcLabelStep(const TTextMeasure& measure) const {
     if (horizontal_)
         size = std::max(measure.Width(FormatAxisLabel(viewMin_)),
                         measure.Width(FormatAxisLabel(viewMax_)));
-    const int maxLabels = MaxLabelCount(PixelLength(), size, labelsSeparation_);
-    return ::CalcLabelStep(viewSpan_, maxLabels, labelsSeparation_, increment_);
+    const int maxLabels = MaxLabelCount(PixelLength(), size, LabelsSeparation);
+    return ::CalcLabelStep(viewSpan_, maxLabels, LabelsSeparation, LabelIncrement);
 }
 
 TAxisTicks TChartAxis::CalcTicks(const TTextMeasure& measure) const {
@@ -179,7 +182,7 @@ TAxisTicks TChartAxis::CalcTicks(const TTextMeasure& measure) const {
     if (!std::isfinite(step) || !(std::fabs(viewSpan_ / step) < LabelsLimit))
         return ticks;
     double v = viewMax_;
-    if (viewMin_ != viewMax_ && roundFirstLabel_)
+    if (viewMin_ != viewMax_ && RoundFirstLabel)
         v = double(ExtendedTrunc(static_cast<TExtended>(viewMax_) / step) * step);
     // Stepping down; a step below the value's resolution would never get anywhere.
     while (v > viewMax_) {

@@ -65,15 +65,9 @@ class TChartAxis {
     const TChartPen& MinorTicksPen() const { return minorTicksPen_; }
     const TChartFont& LabelsFont() const { return labelsFont_; }
 
-    double Increment() const { return increment_; }
-    void SetIncrement(double value) { increment_ = value; }
-    int LabelsSeparation() const { return labelsSeparation_; }
-    void SetLabelsSeparation(int percent) { labelsSeparation_ = percent; }
     int TickLength() const { return tickLength_; }
     int MinorTickCount() const { return minorTickCount_; }
     int MinorTickLength() const { return minorTickLength_; }
-    bool RoundFirstLabel() const { return roundFirstLabel_; }
-    void SetRoundFirstLabel(bool value) { roundFirstLabel_ = value; }
 
     // --- Worked out at every drawing ---
 
@@ -120,12 +114,9 @@ class TChartAxis {
     bool automaticMinimum_ = false;
     bool automaticMaximum_ = false;
 
-    double increment_ = 0;
-    int labelsSeparation_ = 10;
     int tickLength_ = 4;
     int minorTickCount_ = 3;
     int minorTickLength_ = 2;
-    bool roundFirstLabel_ = true;
     TChartFont labelsFont_;
     TChartPen axisPen_{clBlack, 2, psSolid, true};
     TChartPen gridPen_{clGray, 1, psDot, true};

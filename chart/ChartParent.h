@@ -1,7 +1,7 @@
 #pragma once
 
 // What series and axes need from the chart that owns them: a way to ask for a
-// repaint, and whether the chart is being torn down or read from its layout.
+// repaint, and whether the chart is being torn down.
 class TChartParent {
   public:
     virtual ~TChartParent() = default;
@@ -10,6 +10,4 @@ class TChartParent {
     virtual void Invalidate() = 0;
     // True while the chart is being destroyed: clearing series then asks for nothing.
     virtual bool Destroying() const { return false; }
-    // True while the chart's stored layout is read: axis writes skip their checks.
-    virtual bool Loading() const { return false; }
 };

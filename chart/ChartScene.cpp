@@ -105,7 +105,7 @@ void TChartScene::DrawSeries(QPainter& painter) const {
     const QRect clip(QPoint(plot_.left() + 1, plot_.top() + 1),
                      QPoint(plot_.right() - 1, plot_.bottom() - 2));
     for (const auto& series : series_) {
-        if (!series->Active() || series->PointCount() == 0)
+        if (series->PointCount() == 0)
             continue;
         painter.save();
         painter.setClipRect(clip);

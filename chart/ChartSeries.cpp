@@ -18,22 +18,6 @@ void TChartSeries::SetSeriesColor(TColor color) {
     Repaint();
 }
 
-void TChartSeries::SetActive(bool active) {
-    if (active_ == active)
-        return;
-    active_ = active;
-    // Showing or hiding a series changes the picture either way.
-    if (parent_)
-        parent_->Invalidate();
-}
-
-void TChartSeries::SetColorEachPoint(bool value) {
-    if (colorEachPoint_ == value)
-        return;
-    colorEachPoint_ = value;
-    Repaint();
-}
-
 int TChartSeries::AddPoint(double x, double y, TColor color) {
     // Room for one more in all three columns first, so that the insertions below
     // cannot fail half-way and leave the columns of different lengths.
@@ -78,6 +62,6 @@ TColor TChartSeries::ValueColor(int index) const {
 }
 
 void TChartSeries::Repaint() {
-    if (active_ && parent_)
+    if (parent_)
         parent_->Invalidate();
 }

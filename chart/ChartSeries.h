@@ -37,11 +37,6 @@ class TChartSeries {
 
     TColor SeriesColor() const { return seriesColor_; }
     void SetSeriesColor(TColor color);
-    // An inactive series is neither drawn nor repainted on change.
-    bool Active() const { return active_; }
-    void SetActive(bool active);
-    bool ColorEachPoint() const { return colorEachPoint_; }
-    void SetColorEachPoint(bool value);
 
     TChartParent* ParentChart() const { return parent_; }
     void SetParentChart(TChartParent* parent) { parent_ = parent; }
@@ -71,7 +66,5 @@ class TChartSeries {
     TChartValueList yValues_;
     TGapColumn<TColor> colors_;
     TColor seriesColor_;
-    bool active_ = true;
-    bool colorEachPoint_ = false;
     TChartParent* parent_ = nullptr;
 };

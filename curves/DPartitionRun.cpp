@@ -1,6 +1,7 @@
 #include "curves/DPartitionRun.h"
 
 #include "curves/AxisRange.h"
+#include "curves/FieldTexts.h"
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "numeric/ExtendedConstants.h"
@@ -90,6 +91,7 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 void RunDPartition(const QStringList& texts, PlotTarget& target,
                    const std::function<void()>& resetAxes) {
+    RequireFieldTexts(texts, kDPartitionFieldCount);
     const Coefficients c = ParseAll(texts);
     // After parsing: a text that is no number leaves the chart untouched.
     resetAxes();

@@ -11,5 +11,6 @@
 // texts: the field texts of a0, a1, a2, a3, parsed as they stand; a3 must parse
 // but does not enter the picture. resetAxes is the window's ResetAxes, called after
 // parsing; everything else goes to target.
+inline constexpr int kDPartitionFieldCount = 4;
 void RunDPartition(const QStringList& texts, PlotTarget& target,
                    const std::function<void()>& resetAxes);

@@ -1,6 +1,7 @@
 #include "curves/HodographRun.h"
 
 #include "curves/AxisRange.h"
+#include "curves/FieldTexts.h"
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "numeric/ExtendedConstants.h"
@@ -85,6 +86,7 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 void RunHodograph(const QStringList& texts, PlotTarget& target,
                   const std::function<void()>& resetAxes) {
+    RequireFieldTexts(texts, kHodographFieldCount);
     // The reset comes first, so every way the run can end leaves the axes at 0..0.
     resetAxes();
     const Coefficients c = ParseAll(texts);

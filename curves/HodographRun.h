@@ -11,6 +11,7 @@
 // resetAxes is the window's ResetAxes (both axes to 0..0 on the window held by the
 // global reference), called before parsing; everything else goes to target. Errors (parsing,
 // arithmetic faults, axis refusals) propagate; what was changed before them stays.
+inline constexpr int kHodographFieldCount = 4;
 void RunHodograph(const QStringList& texts, PlotTarget& target,
                   const std::function<void()>& resetAxes);
 

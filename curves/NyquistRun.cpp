@@ -1,6 +1,7 @@
 #include "curves/NyquistRun.h"
 
 #include "curves/AxisRange.h"
+#include "curves/FieldTexts.h"
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
@@ -106,6 +107,7 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 
 void RunNyquist(const QStringList& texts, PlotTarget& target,
                 const std::function<void()>& resetAxes) {
+    RequireFieldTexts(texts, kNyquistFieldCount);
     resetAxes();
     const Coefficients c = ParseAll(texts);
     target.ClearPoints(PlotSeries::Curve);

@@ -12,5 +12,6 @@
 // before parsing; everything else goes to target. A zero
 // denominator at a sample ends the run with EZeroDivide (EInvalidOp when the
 // numerator is zero too); the points added before stay.
+inline constexpr int kNyquistFieldCount = 7;
 void RunNyquist(const QStringList& texts, PlotTarget& target,
                 const std::function<void()>& resetAxes);

@@ -144,3 +144,10 @@ void TEquationPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Paint(painter);
 }
+
+TEquationPicture* AddEquationPicture(QWidget* panel) {
+    auto* picture = new TEquationPicture(panel);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->move(1, 264);
+    return picture;
+}

@@ -47,3 +47,7 @@ class TEquationPicture : public QWidget {
     // fonts on every paint was half of the window's drawing time.
     std::vector<TPlacedText> layout_;
 };
+
+// The picture as the hodograph and D-partition windows place it: Image1 at (1, 264) in
+// the coefficient panel.
+TEquationPicture* AddEquationPicture(QWidget* panel);

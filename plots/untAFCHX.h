@@ -1,38 +1,26 @@
 #pragma once
 
-#include "curves/LabSamples.h"
-#include "forms/LabForm.h"
+#include "plots/PlotLabForm.h"
 
 class QLabel;
-class TChart;
-class TExportActions;
 class TLineSeries;
 class TPointSeries;
 
 // The open-loop Nyquist lab: W(jω) = B(jω) / A(jω) for ω from 0 to 10 as red point
 // markers, the critical point (-1, j0) in blue, black coordinate-axis lines.
-class TfrmAFCHX : public TLabForm {
+class TfrmAFCHX : public TPlotLabForm {
     Q_OBJECT
   public:
     TfrmAFCHX();
     void lblRunClick() override;
     // Both axes to 0..0 on the chart of the window held by frmAFCHX.
-    void ResetAxes();
-    // The samples of the latest run in the order computed, with their frequencies.
-    const TLabSamples& Samples() const { return samples_; }
+    void ResetAxes() override;
 
-    TChart* Chart = nullptr;
     TPointSeries* Series1 = nullptr; // the response and the critical point
     TLineSeries* Series2 = nullptr;  // horizontal coordinate axis
     TLineSeries* Series3 = nullptr;  // vertical coordinate axis
     QLabel* Label2 = nullptr;        // "I"
     QLabel* Label3 = nullptr;        // "R"
-
-    // Copying and saving the picture and the points (context menu and shortcuts).
-    TExportActions* Export = nullptr;
-
-  private:
-    TLabSamples samples_;
 };
 
 // The window while it exists; null before its first opening and after each closing.

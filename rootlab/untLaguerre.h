@@ -19,9 +19,6 @@ class TfrmLaguerre : public TLabForm {
     TReportMemo* Memo = nullptr;
 
     double a0 = 0, a1 = 0, a2 = 0, a3 = 0;
-
-  private:
-    void LoadRootState();
 };
 
 // The window while it exists; null before its first opening and after each closing.

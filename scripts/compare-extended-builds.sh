@@ -2,7 +2,9 @@
 # Runs every lab over the same seeded random coefficients in the build with the
 # hardware's extended type and in another build (by default the one with the software
 # type), and compares the fingerprints case by case; for a differing case both full
-# records are shown.
+# records are shown. Prints per lab how many cases were compared, how many reached
+# their computation and how many differ; fails on any difference, and when fewer than
+# MIN_REACHED_PERCENT (80) of a lab's cases reached their computation.
 #   HARDWARE_BUILD, SOFT_BUILD  the two build folders (build, build-soft)
 #   OTHER_DUMP                  the other build's dump command instead (the Windows
 #                               build's under wine, say); OTHER_NAME names it
@@ -27,6 +29,12 @@ else
 fi
 OTHER_NAME=${OTHER_NAME:-software}
 
+# The share of a lab's cases below which the comparison is refused: the random
+# coefficients are drawn so that most runs get as far as their computation (the root
+# search, a plotting lab's first sample); fewer means the tool and the labs disagree on
+# what a case is, and identical records would compare nothing.
+MIN_REACHED_PERCENT=${MIN_REACHED_PERCENT:-80}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
@@ -34,14 +42,26 @@ for lab in roots hodograph nyquist dpartition; do
     count=$LAB_COUNT
     [ "$lab" = roots ] && count=$ROOTS_COUNT
     hardware_dump "$lab" "$count" "$SEED" > "$work/hardware"
-    other_dump "$lab" "$count" "$SEED" > "$work/soft"
-    differing=$(diff "$work/hardware" "$work/soft" | grep -c '^<' || true)
+    other_dump "$lab" "$count" "$SEED" > "$work/other"
     # Both must have written every case: an empty pair would compare equal.
-    [ "$(wc -l < "$work/soft")" -ge "$count" ] || { echo "$lab: the $OTHER_NAME build wrote too few cases"; exit 1; }
-    echo "$lab: $count cases, $differing differ"
+    for side in hardware other; do
+        written=$(wc -l < "$work/$side")
+        if [ "$written" -ne "$count" ]; then
+            echo "$lab: the $side build wrote $written of $count cases" >&2
+            exit 1
+        fi
+    done
+    differing=$(diff "$work/hardware" "$work/other" | grep -c '^<' || true)
+    reached=$(awk '$3 == 1' "$work/hardware" | wc -l)
+    echo "$lab: $count cases compared, $reached reached their computation, $differing differ"
+    if [ $((reached * 100)) -lt $((count * MIN_REACHED_PERCENT)) ]; then
+        echo "$lab: only $reached of $count cases reached their computation" \
+             "(at least $MIN_REACHED_PERCENT % must): the comparison compares too little" >&2
+        status=1
+    fi
     if [ "$differing" -ne 0 ]; then
         status=1
-        for case in $(diff "$work/hardware" "$work/soft" | sed -n 's/^< \([0-9]*\) .*/\1/p' | head -3); do
+        for case in $(diff "$work/hardware" "$work/other" | sed -n 's/^< \([0-9]*\) .*/\1/p' | head -3); do
             echo "--- $lab case $case: hardware (<) against $OTHER_NAME (>)"
             diff <(hardware_dump "$lab" "$count" "$SEED" "$case") \
                  <(other_dump "$lab" "$count" "$SEED" "$case") | head -20 || true

@@ -124,14 +124,6 @@ TEST(ChartAxis, OnlyAChangedValueRequestsARepaint) {
     EXPECT_EQ(chart.requests, 2);
 }
 
-TEST(ChartAxis, LoadingSkipsTheChecks) {
-    FakeChartParent chart;
-    chart.loading = true;
-    TChartAxis axis(true, &chart);
-    axis.SetMinimum(5);
-    EXPECT_EQ(axis.Minimum(), 5);
-}
-
 TEST(ChartAxis, SetRangeSwapsKeepsAMinimumSpanAndSkipsChecks) {
     struct Case {
         double low, high;

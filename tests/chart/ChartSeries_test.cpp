@@ -83,7 +83,6 @@ TEST(ChartSeries, DefaultsOfTheColumns) {
     EXPECT_EQ(series.XValues().Order(), loAscending);
     EXPECT_EQ(series.YValues().Order(), loNone);
     EXPECT_EQ(series.SeriesColor(), clDefault);
-    EXPECT_TRUE(series.Active());
     EXPECT_FALSE(series.Pointer().Visible);
     EXPECT_TRUE(TPointSeries().Pointer().Visible);
 }
@@ -157,21 +156,15 @@ TEST(ChartSeries, AddAndClearRequestRepaints) {
     EXPECT_EQ(chart.requests, 4);
 }
 
-TEST(ChartSeries, InactiveOrDyingChartGetsNoRequests) {
+TEST(ChartSeries, DyingChartGetsNoRequests) {
     FakeChartParent chart;
     TLineSeries series;
     series.SetParentChart(&chart);
-    series.SetActive(false);
-    const int afterSwitch = chart.requests;
     series.AddPoint(1, 1, clRed);
-    series.ClearPoints();
-    EXPECT_EQ(chart.requests, afterSwitch);
-
-    series.SetActive(true);
-    const int active = chart.requests;
+    const int alive = chart.requests;
     chart.destroying = true;
     series.ClearPoints();
-    EXPECT_EQ(chart.requests, active);
+    EXPECT_EQ(chart.requests, alive);
 }
 
 TEST(ChartSeries, WithoutAChartNothingIsRequested) {

@@ -7,9 +7,7 @@ class FakeChartParent : public TChartParent {
   public:
     void Invalidate() override { ++requests; }
     bool Destroying() const override { return destroying; }
-    bool Loading() const override { return loading; }
 
     int requests = 0;
     bool destroying = false;
-    bool loading = false;
 };

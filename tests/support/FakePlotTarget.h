@@ -2,18 +2,21 @@
 
 #include "curves/LabSamples.h"
 #include "curves/PlotTarget.h"
+#include "ground/AxisException.h"
 
 #include <QString>
 #include <QStringList>
 #include <map>
 #include <ostream>
-#include <stdexcept>
 #include <vector>
 
 // A chart stand-in that records what a lab's run does: the points of every series
-// in the order added, the axis ranges with the chart's validation (a refused write
-// throws and changes nothing), the notices, the record of samples as a window keeps
-// it, and a log of every call in order (a sample's point is logged as a point).
+// in the order added, the axis ranges under the chart's own rules (both ends start at
+// 0; a write that would cross the other end raises the chart's AxisException and
+// changes nothing: tests/plots/tst_PlotTargetContract.cpp holds it to the real
+// chart's), the notices, the record of samples as a window keeps it, and a log of
+// every call in order (a sample's point is logged as a point). The results tool
+// (tools/LabResultsDump.cpp) runs the labs on it too.
 class FakePlotTarget : public PlotTarget {
   public:
     struct Point {
@@ -22,10 +25,6 @@ class FakePlotTarget : public PlotTarget {
     };
     struct Range {
         double min = 0, max = 0;
-    };
-    class Refused : public std::runtime_error {
-      public:
-        using std::runtime_error::runtime_error;
     };
 
     void ClearPoints(PlotSeries series) override {
@@ -52,13 +51,13 @@ class FakePlotTarget : public PlotTarget {
     void SetMinimum(PlotAxis axis, double value) override {
         log << QStringLiteral("%1.Minimum").arg(Name(axis));
         if (value > ranges[axis].max)
-            throw Refused("Axis Minimum Value must be <= Maximum");
+            throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
         ranges[axis].min = value;
     }
     void SetMaximum(PlotAxis axis, double value) override {
         log << QStringLiteral("%1.Maximum").arg(Name(axis));
         if (value < ranges[axis].min)
-            throw Refused("Axis Maximum Value must be >= Minimum");
+            throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
         ranges[axis].max = value;
     }
     void ShowNotice(const QString& text) override {
