@@ -3,6 +3,8 @@
 #include "ground/Colors.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 // What a plotting lab's run does to its window, and nothing more: the run code
 // talks to this interface so that it can be exercised without a window, and the
@@ -45,3 +47,8 @@ class PlotTarget {
     // The program's own modal notice (an unstable system, for instance).
     virtual void ShowNotice(const QString& text) = 0;
 };
+
+// A plotting lab's run after the empty-field check: the texts of its window's fields,
+// the window's target, and the window's ResetAxes.
+using TPlotRun = void (*)(const QStringList& texts, PlotTarget& target,
+                          const std::function<void()>& resetAxes);

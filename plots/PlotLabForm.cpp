@@ -37,7 +37,7 @@ void TPlotLabForm::ResetAxesOf(TPlotLabForm* held) {
     ::ResetAxes(chart);
 }
 
-void TPlotLabForm::RunLab(TLabRun run) {
+void TPlotLabForm::RunLab(TPlotRun run) {
     const TExportRefresh refresh(Export);
     samples_.StartRun();
     if (!CheckFieldsFilled())

@@ -35,11 +35,6 @@ struct TPlotLabDesign {
 class TPlotLabForm : public TLabForm {
     Q_OBJECT
   public:
-    // A lab's run after the empty-field check: the window's field texts, its chart, and
-    // its ResetAxes.
-    using TLabRun = void (*)(const QStringList& texts, PlotTarget& target,
-                             const std::function<void()>& resetAxes);
-
     // Both axes to 0..0 on the chart of the window the lab's global reference holds.
     virtual void ResetAxes() = 0;
 
@@ -68,7 +63,7 @@ class TPlotLabForm : public TLabForm {
     // The run handler's body: the export actions brought up to date however the run
     // ends, the record no longer the latest run's until the run samples, the
     // empty-field check, then the lab's run on the field texts.
-    void RunLab(TLabRun run);
+    void RunLab(TPlotRun run);
     // ResetAxes on the chart of `held` (the global reference), or on this window's own
     // when it was made without its opening routine.
     void ResetAxesOf(TPlotLabForm* held);
