@@ -4,7 +4,6 @@
 #include "curves/FieldTexts.h"
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
-#include "numeric/ExtendedConstants.h"
 
 #include <cmath>
 
@@ -45,16 +44,17 @@ struct PeakTracker {
     }
 };
 
-// Both branches for ω = 0, 0.01, ... while ω <= 10; ω is a stored double that
-// each step adds the extended 0.01 to, which gives exactly 1001 samples. The
-// mirror branch is added in red as well: the point colour, not the series colour,
+// Both branches for ω = 0, 0.01, ... while ω <= 10 (the lab's own range); ω is a stored
+// double that each step adds the extended 0.01 to, which gives exactly 1001 samples.
+// The mirror branch is added in red as well: the point colour, not the series colour,
 // is what is drawn.
-Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
+Extremes SampleBoundary(const Coefficients& c, const TFrequencyRange& range, PlotTarget& target) {
     Extremes e;
     PeakTracker peak;
+    const TExtended step = range.Step();
     double w = 0;
     double yprev = 0;
-    while (w <= 10) {
+    for (int sample = 0; w <= range.upper && sample < range.MaxSamples(); ++sample) {
         const double omega = w; // the sample's frequency: w moves on before the points are added
         const double x = StoreDouble((static_cast<TExtended>(c.a1) * w) * w);
         const double y = StoreDouble(((static_cast<TExtended>(c.a0) * w) * w - c.a2) * w);
@@ -64,7 +64,7 @@ Extremes SampleBoundary(const Coefficients& c, PlotTarget& target) {
         yprev = y;
         if (x < e.xmin)
             e.xmin = x;
-        w = StoreDouble(w + ExtendedConstants::Hundredth);
+        w = StoreDouble(w + step);
         target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
         target.AddSample(PlotSeries::MirrorCurve, -omega, x, -y, clRed);
     }
@@ -90,14 +90,14 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 } // namespace
 
 void RunDPartition(const QStringList& texts, PlotTarget& target,
-                   const std::function<void()>& resetAxes) {
+                   const std::function<void()>& resetAxes, const TPlotRunOptions& options) {
     RequireFieldTexts(texts, kDPartitionFieldCount);
     const Coefficients c = ParseAll(texts);
     // After parsing: a text that is no number leaves the chart untouched.
     resetAxes();
     target.ClearPoints(PlotSeries::Curve);
     target.ClearPoints(PlotSeries::MirrorCurve);
-    const Extremes e = SampleBoundary(c, target);
+    const Extremes e = SampleBoundary(c, options.Frequencies(kDPartitionFrequencies), target);
     ShowRanges(e, target);
     AddAxisLines(e, target);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/FrequencyRange.h"
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
@@ -11,6 +12,7 @@
 // texts: the field texts of a0, a1, a2, a3, parsed as they stand; a3 must parse
 // but does not enter the picture. resetAxes is the window's ResetAxes, called after
 // parsing; everything else goes to target.
+// options: the upper frequency (10 by default).
 inline constexpr int kDPartitionFieldCount = 4;
 void RunDPartition(const QStringList& texts, PlotTarget& target,
-                   const std::function<void()>& resetAxes);
+                   const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});

@@ -4,7 +4,6 @@
 #include "curves/FieldTexts.h"
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
-#include "numeric/ExtendedConstants.h"
 
 namespace {
 
@@ -44,13 +43,14 @@ bool PassesStabilityTest(const Coefficients& c, PlotTarget& target) {
     return true;
 }
 
-// D(jω) for ω = 0, 0.1, ... while ω <= 13. ω is a stored double that each step
-// adds the extended 0.1 to: that rounding gives exactly 131 samples.
-Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
+// D(jω) for ω = 0, 0.1, ... while ω <= 13 (the lab's own range). ω is a stored double
+// that each step adds the extended 0.1 to: that rounding gives exactly 131 samples.
+Extremes SampleCurve(const Coefficients& c, const TFrequencyRange& range, PlotTarget& target) {
     Extremes e;
+    const TExtended step = range.Step();
     double w = 0;
     double yprev = 0;
-    while (w <= 13) {
+    for (int sample = 0; w <= range.upper && sample < range.MaxSamples(); ++sample) {
         const double omega = w; // the sample's frequency: w moves on before the point is added
         const double x = StoreDouble(c.a3 - (static_cast<TExtended>(c.a1) * w) * w);
         const double y = StoreDouble((c.a2 - (static_cast<TExtended>(c.a0) * w) * w) * w);
@@ -61,7 +61,7 @@ Extremes SampleCurve(const Coefficients& c, PlotTarget& target) {
             e.xmax = x;
         if (y > e.ymax)
             e.ymax = y;
-        w = StoreDouble(w + ExtendedConstants::Tenth);
+        w = StoreDouble(w + step);
         target.AddSample(PlotSeries::Curve, omega, x, y, clRed);
     }
     return e;
@@ -85,15 +85,15 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 } // namespace
 
 void RunHodograph(const QStringList& texts, PlotTarget& target,
-                  const std::function<void()>& resetAxes) {
+                  const std::function<void()>& resetAxes, const TPlotRunOptions& options) {
     RequireFieldTexts(texts, kHodographFieldCount);
     // The reset comes first, so every way the run can end leaves the axes at 0..0.
     resetAxes();
     const Coefficients c = ParseAll(texts);
-    if (!PassesStabilityTest(c, target))
+    if (!options.plotEvenIfUnstable && !PassesStabilityTest(c, target))
         return;
     target.ClearPoints(PlotSeries::Curve);
-    const Extremes e = SampleCurve(c, target);
+    const Extremes e = SampleCurve(c, options.Frequencies(kHodographFrequencies), target);
     ShowRanges(e, target);
     AddAxisLines(e, target);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/FrequencyRange.h"
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
@@ -11,9 +12,11 @@
 // resetAxes is the window's ResetAxes (both axes to 0..0 on the window held by the
 // global reference), called before parsing; everything else goes to target. Errors (parsing,
 // arithmetic faults, axis refusals) propagate; what was changed before them stays.
+// options: the upper frequency (13 by default), and whether to plot a system that fails
+// the stability test.
 inline constexpr int kHodographFieldCount = 4;
 void RunHodograph(const QStringList& texts, PlotTarget& target,
-                  const std::function<void()>& resetAxes);
+                  const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});
 
 inline const QString kUnstableNotice =
     QStringLiteral("Система неустойчива! Построение графика невозможно.");

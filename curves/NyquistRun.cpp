@@ -5,7 +5,6 @@
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
-#include "numeric/ExtendedConstants.h"
 
 #include <cmath>
 
@@ -50,14 +49,17 @@ void Track(Extremes& e, double u, double v) {
         e.ymax = v;
 }
 
-// W(jω) = U + jV for ω from 0 (0.002 when a3 = 0, where A(j0) would be zero) while
-// ω <= 10. den, U, V and ω are stored doubles; the stores raise the faults.
-template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, PlotTarget& target) {
+// W(jω) = U + jV for ω from 0 (one step, 0.002, when a3 = 0, where A(j0) would be zero)
+// while ω <= 10 (the lab's own range). den, U, V and ω are stored doubles; the stores
+// raise the faults.
+template <TFaultChecks Checks>
+Extremes SampleAndPlot(const Coefficients& c, const TFrequencyRange& range, PlotTarget& target) {
     Extremes e;
-    double w = c.a3 == 0 ? StoreDouble<Checks>(ExtendedConstants::TwoThousandths) : 0.0;
+    const TExtended step = range.Step();
+    double w = c.a3 == 0 ? StoreDouble<Checks>(step) : 0.0;
     // The loop ends after 5000 samples whatever the values; a fast pass looks at the
     // flags now and then only, since each look stalls the floating-point unit.
-    for (int sample = 0; w <= 10; ++sample) {
+    for (int sample = 0; w <= range.upper && sample < range.MaxSamples(); ++sample) {
         if (sample % 256 == 255)
             StopOnPendingFault<Checks>();
         const double omega = w; // the sample's frequency: w moves on before the point is added
@@ -69,7 +71,7 @@ template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, Plo
         const TExtended q = static_cast<TExtended>(c.b2) * w;
         const double u = StoreDouble<Checks>((p * re + q * im) / den);
         const double v = StoreDouble<Checks>(((re * c.b2) * w - p * im) / den);
-        w = StoreDouble<Checks>(w + ExtendedConstants::TwoThousandths);
+        w = StoreDouble<Checks>(w + step);
         Track(e, u, v);
         target.AddSample(PlotSeries::Curve, omega, u, v, clRed);
     }
@@ -79,11 +81,12 @@ template <TFaultChecks Checks> Extremes SampleAndPlot(const Coefficients& c, Plo
 // The 5000 samples' fault tests were most of the run: they are put off to the end,
 // and only a run that faults samples again with every store tested, from an empty
 // curve, so that the curve ends with the samples before the fault as it always did.
-Extremes SampleResponse(const Coefficients& c, PlotTarget& target) {
+Extremes SampleResponse(const Coefficients& c, const TFrequencyRange& range, PlotTarget& target) {
     Extremes e;
-    RunWithDeferredFaultChecks([&] { e = SampleAndPlot<TFaultChecks::Deferred>(c, target); },
-                               [&] { e = SampleAndPlot<TFaultChecks::AtEveryStore>(c, target); },
-                               [&] { target.ClearPoints(PlotSeries::Curve); });
+    RunWithDeferredFaultChecks(
+        [&] { e = SampleAndPlot<TFaultChecks::Deferred>(c, range, target); },
+        [&] { e = SampleAndPlot<TFaultChecks::AtEveryStore>(c, range, target); },
+        [&] { target.ClearPoints(PlotSeries::Curve); });
     return e;
 }
 
@@ -106,12 +109,12 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 } // namespace
 
 void RunNyquist(const QStringList& texts, PlotTarget& target,
-                const std::function<void()>& resetAxes) {
+                const std::function<void()>& resetAxes, const TPlotRunOptions& options) {
     RequireFieldTexts(texts, kNyquistFieldCount);
     resetAxes();
     const Coefficients c = ParseAll(texts);
     target.ClearPoints(PlotSeries::Curve);
-    Extremes e = SampleResponse(c, target);
+    Extremes e = SampleResponse(c, options.Frequencies(kNyquistFrequencies), target);
     // The horizontal range always reaches past the critical point.
     if (e.xmin > -1)
         e.xmin = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/FrequencyRange.h"
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
@@ -12,6 +13,7 @@
 // before parsing; everything else goes to target. A zero
 // denominator at a sample ends the run with EZeroDivide (EInvalidOp when the
 // numerator is zero too); the points added before stay.
+// options: the upper frequency (10 by default).
 inline constexpr int kNyquistFieldCount = 7;
 void RunNyquist(const QStringList& texts, PlotTarget& target,
-                const std::function<void()>& resetAxes);
+                const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});

@@ -48,7 +48,9 @@ class PlotTarget {
     virtual void ShowNotice(const QString& text) = 0;
 };
 
+struct TPlotRunOptions;
+
 // A plotting lab's run after the empty-field check: the texts of its window's fields,
-// the window's target, and the window's ResetAxes.
+// the window's target, the window's ResetAxes, and what the window asks besides.
 using TPlotRun = void (*)(const QStringList& texts, PlotTarget& target,
-                          const std::function<void()>& resetAxes);
+                          const std::function<void()>& resetAxes, const TPlotRunOptions& options);

@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "curves/AxisRange.h"
+#include "curves/FrequencyRange.h"
 #include "plots/ExportActions.h"
 #include "plots/LabChart.h"
 #include "plots/SampleReadout.h"
@@ -43,5 +44,6 @@ void TPlotLabForm::RunLab(TPlotRun run) {
     if (!CheckFieldsFilled())
         return;
     ChartPlotTarget chart = Target(&samples_);
-    run(FieldTexts(*this), chart, [this] { ResetAxes(); });
+    run(
+        FieldTexts(*this), chart, [this] { ResetAxes(); }, TPlotRunOptions{});
 }

@@ -5,6 +5,7 @@
 // flags first, the axes reset through the chart).
 
 #include "curves/AxisRange.h"
+#include "curves/FrequencyRange.h"
 #include "ground/FloatEnv.h"
 #include "ground/Regional.h"
 #include "tests/support/FakePlotTarget.h"
@@ -15,8 +16,7 @@
 #include <functional>
 #include <vector>
 
-template <void (*RunLab)(const QStringList&, PlotTarget&, const std::function<void()>&)>
-class PlotRunTest : public ::testing::Test {
+template <TPlotRun RunLab> class PlotRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetFloatEnvironment();
@@ -24,7 +24,7 @@ class PlotRunTest : public ::testing::Test {
     }
     void Run(const QStringList& texts) {
         ClearFloatFlags();
-        RunLab(texts, chart, [this] { ResetAxes(chart); });
+        RunLab(texts, chart, [this] { ResetAxes(chart); }, {});
     }
     const std::vector<FakePlotTarget::Point>& Curve() { return chart.Points(PlotSeries::Curve); }
     void ExpectAxesAtZero() {

@@ -113,7 +113,7 @@ bool SameValue(double a, double b) {
 QString RunOn(PlotTarget& target, TPlotRun run, const QStringList& texts) {
     ClearFloatFlags();
     try {
-        run(texts, target, [&target] { ResetAxes(target); });
+        run(texts, target, [&target] { ResetAxes(target); }, {});
     } catch (const Exception& error) {
         ResetFloatEnvironment();
         return error.Message();
