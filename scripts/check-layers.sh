@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Fails on an include against the order of the layers: numeric/ (the extended
-# arithmetic, standard library only), then input/, then roots/ and chart/ (side by
-# side: neither includes the other), then plots/, then app/. A folder includes its
-# own headers and those of the layers beneath it, never a higher one's, and no
-# product folder includes tests/, tools/, bench/ or fuzz/. numeric/ includes no Qt.
+# arithmetic, standard library only), then analysis/ and input/ (side by side:
+# neither includes the other), then roots/ and chart/ (side by side too), then
+# plots/, then app/. A folder includes its own headers and those of the layers
+# beneath it, never a higher one's, and no product folder includes tests/, tools/,
+# bench/ or fuzz/. numeric/ includes no Qt.
 #
 #   bash scripts/check-layers.sh [ROOT]   (ROOT defaults to the repository)
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 
-declare -A rank=([numeric]=0 [input]=1 [roots]=2 [chart]=2 [plots]=3 [app]=4)
+declare -A rank=([numeric]=0 [analysis]=1 [input]=1 [roots]=2 [chart]=2 [plots]=3 [app]=4)
 
 violations=0
 for folder in "${!rank[@]}"; do
