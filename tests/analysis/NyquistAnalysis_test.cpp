@@ -1,11 +1,14 @@
 #include "AnalysisTestSupport.h"
+#include "ReferenceRoots.h"
 
 #include "analysis/NyquistAnalysis.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -292,6 +295,73 @@ TEST(Nyquist, TouchingAndNearlyTouchingUnitMagnitude) {
     const TNyquistAnalysis below = AnalyseNyquist({0, 1, 2, 5, 0, 0, 3.9});
     EXPECT_TRUE(below.gainCrossovers.empty());
     EXPECT_FALSE(below.gainCrossoverUncertain);
+}
+
+// The polynomial constant first, without its roots at 0: whether any other root lies on
+// the imaginary axis, found numerically.
+bool HasRootOnTheAxisAwayFromZero(std::vector<long double> c) {
+    while (!c.empty() && c.back() == 0)
+        c.pop_back();
+    while (!c.empty() && c.front() == 0)
+        c.erase(c.begin());
+    return !c.empty() && ReferenceHalfPlaneCount(c).onAxis > 0;
+}
+
+// The phase at every gain crossover of random systems against arg W(jw) followed in small
+// steps from w = 1e-6, where it starts as AnalyseNyquist's header says, by continuity.
+TEST(Nyquist, PhaseFollowsTheResponseContinuously) {
+    using Complex = std::complex<long double>;
+    std::mt19937_64 random(2026);
+    std::uniform_int_distribution<int> coefficient(-3, 3);
+    int checked = 0;
+    for (int i = 0; i < 300; ++i) {
+        long double a[4], b[3];
+        for (long double& x : a)
+            x = coefficient(random);
+        for (long double& x : b)
+            x = coefficient(random);
+        if (HasRootOnTheAxisAwayFromZero({a[3], a[2], a[1], a[0]}) ||
+            HasRootOnTheAxisAwayFromZero({b[2], b[1], b[0]}))
+            continue;
+        const TNyquistAnalysis n = AnalyseNyquist(
+            {static_cast<double>(a[0]), static_cast<double>(a[1]), static_cast<double>(a[2]),
+             static_cast<double>(a[3]), static_cast<double>(b[0]), static_cast<double>(b[1]),
+             static_cast<double>(b[2])});
+        if (n.status != TAnalysisStatus::Ok || n.staticGain.kind == TStaticGainKind::NumeratorZero)
+            continue;
+        const auto w = [&](long double omega) {
+            const Complex p(0, omega);
+            const Complex numerator = (b[0] * p + b[1]) * p + b[2];
+            return numerator / (((a[0] * p + a[1]) * p + a[2]) * p + a[3]);
+        };
+        int orderA = 0, orderB = 0;
+        while (a[3 - orderA] == 0)
+            ++orderA;
+        while (b[2 - orderB] == 0)
+            ++orderB;
+        const bool lag = (a[3 - orderA] < 0) != (b[2 - orderB] < 0);
+        const long double start = 90 * (orderB - orderA) - (lag ? 180 : 0);
+        for (const TGainCrossover& crossover : n.gainCrossovers) {
+            const long double target = ToLongDouble(crossover.omega);
+            if (target == 0)
+                continue;
+            long double omega = 1e-6L;
+            long double phase = std::arg(w(omega)) * kDegrees;
+            phase += 360 * std::round((start - phase) / 360);
+            while (omega < target) {
+                omega = std::fmin(omega * 1.001L, target);
+                long double next = std::arg(w(omega)) * kDegrees;
+                next += 360 * std::round((phase - next) / 360);
+                phase = next;
+            }
+            ASSERT_TRUE(crossover.phaseKnown);
+            EXPECT_NEAR(ToLongDouble(crossover.phaseDegrees), phase, 1e-6L)
+                << a[0] << " " << a[1] << " " << a[2] << " " << a[3] << " / " << b[0] << " " << b[1]
+                << " " << b[2] << " at w = " << target;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
 }
 
 TEST(Nyquist, SuggestedFrequencyShowsEveryCrossover) {
