@@ -224,6 +224,14 @@ TEST(Nyquist, CoursePlantInDetail) {
     EXPECT_LT(ToLongDouble(forty.gainCrossovers[0].phaseMarginDegrees), 0);
     EXPECT_GT(ToLongDouble(forty.gainCrossovers[0].phaseMarginDegrees), -180);
 
+    // Either side of the critical gain 19,25 (the typed coefficients hold it only to
+    // their rounding, so the boundary itself is checked on exact ones below).
+    EXPECT_EQ(AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 19.2}).closedLoopVerdict,
+              TStabilityVerdict::Stable);
+    const TNyquistAnalysis above = AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 19.3});
+    EXPECT_EQ(above.closedLoopVerdict, TStabilityVerdict::Unstable);
+    EXPECT_EQ(above.closedLoopCount.right, 2);
+
     // 1 + K = 9 on (p + 1)^3 with K = 8, the critical gain: the closed loop on the
     // boundary, its poles +-j sqrt(3).
     const TNyquistAnalysis critical = AnalyseNyquist({1, 3, 3, 1, 0, 0, 8});
