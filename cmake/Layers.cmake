@@ -8,8 +8,8 @@
 # docs/architecture.md says what each layer is for.
 set(LABS_LAYER_RANKS
   numeric 0
-  ground 1 analysis 1
-  roots 2 curves 2 forms 2 chart 2
+  ground 1
+  roots 2 analysis 2 curves 2 forms 2 chart 2
   rootlab 3 plots 3
   app 4)
 

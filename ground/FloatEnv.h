@@ -133,6 +133,9 @@ class TFloatStateScope {
 
     // Clears the flags, so that Faulted tells of the work inside the scope alone.
     void ClearFlags() { ClearFloatFlags(); }
+    // Loads the program's environment (64-bit significand, rounding to nearest, flags
+    // clear) for the work inside, whatever the caller had set.
+    void LoadProgramEnvironment() { ResetFloatEnvironment(); }
     // Whether invalid operation, division by zero or overflow has been flagged.
     bool Faulted() const { return FloatFaultPending(); }
 

@@ -188,4 +188,28 @@ TEST_F(FloatEnvTest, UnderflowGivesZeroOrSubnormal) {
     EXPECT_EQ(std::fpclassify(subnormal), FP_SUBNORMAL);
 }
 
+// Work that must neither raise nor lose the caller's faults (drawing, parsing, the
+// analysis) sees its own faults inside the scope and leaves the caller's flags as they
+// were, pending or not.
+TEST_F(FloatEnvTest, StateScopeKeepsTheCallersFlags) {
+    for (bool pendingBefore : {false, true}) {
+        ClearFloatFlags();
+        if (pendingBefore) {
+            volatile TExtended quotient = Opaque(1.0) / Opaque(0.0);
+            static_cast<void>(quotient);
+        }
+        ASSERT_EQ(FloatFaultPending(), pendingBefore);
+        {
+            TFloatStateScope scope;
+            scope.ClearFlags();
+            EXPECT_FALSE(scope.Faulted());
+            volatile TExtended invalid = Opaque(0.0) / Opaque(0.0);
+            static_cast<void>(invalid);
+            EXPECT_TRUE(scope.Faulted());
+        }
+        EXPECT_EQ(FloatFaultPending(), pendingBefore);
+    }
+    ClearFloatFlags();
+}
+
 } // namespace
