@@ -19,7 +19,11 @@ cd "$(dirname "$0")/.."
 # Re-run inside a private X server unless this already is the inner run.
 if [ -z "${LABS_SHOTS_INNER:-}" ]; then
   extra=()
-  [ "${WINDOW_MANAGER:-1}" = 1 ] && extra+=(openbox)
+  window_manager=()
+  if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
+    extra+=(openbox)
+    window_manager=(--window-manager)
+  fi
   bash scripts/install-ship-deps.sh xvfb xauth xdotool imagemagick x11-utils "${extra[@]}"
   BUILD=${BUILD:-build}
   if [ -z "${LABS:-}" ] && [ ! -x "$BUILD/Labs" ]; then
@@ -27,7 +31,7 @@ if [ -z "${LABS_SHOTS_INNER:-}" ]; then
     cmake --build "$BUILD" -j "$(nproc)" --target Labs
   fi
   export LABS=${LABS:-$BUILD/Labs} LABS_SHOTS_INNER=1
-  exec xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$@"
+  exec bash scripts/private-x-server.sh "${window_manager[@]}" 1920x1200 bash "$0" "$@"
 fi
 
 OUT=${OUT:-docs/screenshots}
@@ -36,10 +40,8 @@ SHOT_LOCALE=${SHOT_LOCALE:-ru_RU.UTF-8}
 mkdir -p "$OUT"
 
 labs_pid=""
-wm_pid=""
 cleanup() {
   [ -n "$labs_pid" ] && kill "$labs_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
 
@@ -117,12 +119,7 @@ shoot() {
 
 # With a window manager the picture takes in the frame it drew around the window.
 frame=()
-if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
-  frame=(-frame)
-  openbox >/dev/null 2>&1 &
-  wm_pid=$!
-  sleep 1
-fi
+[ "${WINDOW_MANAGER:-1}" = 1 ] && frame=(-frame)
 
 # A Windows build's program (LABS=build-windows/Labs.exe) runs under wine, in that
 # build's wine prefix; wine-run.sh hands the process over, so its pid is the program's.
