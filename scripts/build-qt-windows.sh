@@ -55,6 +55,10 @@ recipe_id="$(echo "qt $qt_version posix-mingw ${configure_options[*]} svg $qtsvg
   sha256sum | cut -c1-16)"
 
 
+# The first file of those a glob pattern names (in the order of their names), or
+# nothing when it names none.
+first_file() { if [ -e "$1" ]; then printf '%s\n' "$1"; fi; }
+
 # Qt's own texts in the user's language (dialogs, context menus): Debian's translations,
 # which the Windows build's tests load from this Qt's translations folder.
 install_translations() {
@@ -84,7 +88,7 @@ cd "$work"
 
 # --- qtbase: Debian's source ---------------------------------------------------------
 apt-get source --download-only qt6-base >/dev/null
-dsc="$(ls qt6-base_"${qt_version}"[-+]*.dsc 2>/dev/null | head -n1)"
+dsc="$(first_file qt6-base_"${qt_version}"[-+]*.dsc)"
 if [ -z "$dsc" ]; then
   echo "The archive's qt6-base is not $qt_version, the version of the host's Qt tools" >&2
   exit 1
@@ -143,10 +147,13 @@ cd "$work"
 
 # --- Qt SVG ----------------------------------------------------------------------------
 # apt checks the archive's source against the signed lists.
-if apt-get source --download-only qt6-svg >/dev/null 2>&1 &&
-  ls qt6-svg_"${qt_version}"[-+]*.dsc >/dev/null 2>&1; then
-  dpkg-source -x --skip-patches "$(ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1)" qtsvg >/dev/null
-  ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1 | sed 's/\.dsc$//' > "$prefix/share/labs/qtsvg.source"
+svg_dsc=""
+if apt-get source --download-only qt6-svg >/dev/null 2>&1; then
+  svg_dsc="$(first_file qt6-svg_"${qt_version}"[-+]*.dsc)"
+fi
+if [ -n "$svg_dsc" ]; then
+  dpkg-source -x --skip-patches "$svg_dsc" qtsvg >/dev/null
+  echo "${svg_dsc%.dsc}" > "$prefix/share/labs/qtsvg.source"
 else
   echo "The archive serves no qt6-svg $qt_version source: using $qtsvg_vendor"
   echo "$qtsvg_sha256  $qtsvg_vendor" | sha256sum -c --quiet

@@ -29,6 +29,7 @@ fail() {
 state=$(mktemp -d)
 server_pid=""
 wm_pid=""
+# shellcheck disable=SC2317 # run by the EXIT trap below, which shellcheck does not follow
 stop() {
   if [ -n "$wm_pid" ]; then
     kill "$wm_pid" 2>/dev/null || true
@@ -44,12 +45,13 @@ trap stop EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Waits up to 30 s for a condition (a command); gives up early once the process $1 has ended.
+# Waits up to 30 s for a command to succeed (its output is dropped); gives up early once
+# the process $1 has ended.
 wait_for() {
   local pid=$1
   shift
   for _ in $(seq 1 300); do
-    "$@" && return 0
+    "$@" >/dev/null 2>&1 && return 0
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.1
   done
@@ -71,21 +73,21 @@ xauth -q add :0 . "$cookie"
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset -auth "$XAUTHORITY" \
   3>"$state/display" >"$state/server.log" 2>&1 &
 server_pid=$!
-display_known() { grep -q . "$state/display" 2>/dev/null; }
-wait_for "$server_pid" display_known ||
+wait_for "$server_pid" grep -q . "$state/display" ||
   fail "Xvfb did not start: $(cat "$state/server.log")"
 DISPLAY=":$(head -n 1 "$state/display")"
 export DISPLAY
 xauth -q add "$DISPLAY" . "$cookie"
-answers() { xdpyinfo >/dev/null 2>&1; }
-wait_for "$server_pid" answers || fail "Xvfb on $DISPLAY does not answer"
+wait_for "$server_pid" xdpyinfo || fail "Xvfb on $DISPLAY does not answer"
 
 if [ "$window_manager" = 1 ]; then
   openbox >"$state/window-manager.log" 2>&1 &
   wm_pid=$!
   # A window manager announces itself on the root window once it has taken the
-  # screen over; windows mapped from then on are framed by it.
-  managing() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  # screen over (a property naming its own window); windows mapped from then on are
+  # framed by it. xprop succeeds whether the property is there or not.
+  # shellcheck disable=SC2317 # called by wait_for, which shellcheck does not follow
+  managing() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
   wait_for "$wm_pid" managing ||
     fail "openbox did not take over the screen: $(cat "$state/window-manager.log")"
 fi

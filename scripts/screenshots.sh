@@ -41,7 +41,7 @@ mkdir -p "$OUT"
 
 labs_pid=""
 cleanup() {
-  [ -n "$labs_pid" ] && kill "$labs_pid" 2>/dev/null || true
+  if [ -n "$labs_pid" ]; then kill "$labs_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
@@ -162,10 +162,10 @@ outermost() {
 # lab's, so the picture is cut from the screen rather than read from the window.
 # The pointer is then parked in a corner; run_lab brings it back once the lab is
 # closed, to where the later windows open under it without seeing it move.
-pointer_home=""
+pointer_home=()
 shoot_readout() {
   local id=$1 left top x y outer geometry
-  pointer_home=$(xdotool getmouselocation | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
+  read -r -a pointer_home < <(xdotool getmouselocation | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
   left=$(xwininfo -id "$id" | awk '/Absolute upper-left X:/ { print $4 }')
   top=$(xwininfo -id "$id" | awk '/Absolute upper-left Y:/ { print $4 }')
   x=$(awk -v s="$SCALE" -v o="$left" 'BEGIN { printf "%d", o + 205 * s + 0.5 }')
@@ -222,9 +222,9 @@ run_lab() {
   activate "$lab"
   xdotool key --clearmodifiers Escape
   wait_closed "$lab"
-  if [ -n "$pointer_home" ]; then
-    xdotool mousemove $pointer_home
-    pointer_home=""
+  if [ ${#pointer_home[@]} -gt 0 ]; then
+    xdotool mousemove "${pointer_home[@]}"
+    pointer_home=()
   fi
   activate "$selector"
   sleep 0.3

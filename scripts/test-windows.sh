@@ -23,9 +23,10 @@ bash "$(dirname "$0")/wine-prefix.sh"
 # and give its slot to nothing else.
 wineserver -p >/dev/null 2>&1 </dev/null
 wine cmd /c exit >/dev/null 2>&1 </dev/null
+# CTEST_ARGS is a list of words ("-E _tst_").
+read -r -a ctest_args <<<"${CTEST_ARGS:-}"
 status=0
-# shellcheck disable=SC2086
-(cd "$build" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-}) || status=$?
+(cd "$build" && ctest --output-on-failure -j "$jobs" "${ctest_args[@]}") || status=$?
 # The prefix's server would otherwise outlive the X server it draws on.
 wineserver -k 2>/dev/null || true
 exit $status
