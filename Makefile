@@ -55,6 +55,12 @@ clean:
 check-format:
 	@bash scripts/check-format.sh
 
+.PHONY: check-shell
+
+# shellcheck over the shell scripts (scripts/, .ci/run): no finding, style notes included.
+check-shell:
+	@bash scripts/check-shell.sh
+
 .PHONY: build-soft test-soft compare-builds
 
 SOFT_BUILD ?= build-soft
