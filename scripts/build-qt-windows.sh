@@ -107,15 +107,17 @@ unpack_vendored_build() {
     for dir in "${vendor_dirs[@]}"; do
       for other in "$dir"/labs-qt-"$qt_version"-mingw64-*.tar.xz; do
         if [ -f "$other" ]; then
-          echo "Not using $other: another recipe's build (this script's recipe id is $recipe_id)"
+          echo "Not using $other: another recipe's build (this script's recipe id is $recipe_id)" >&2
         fi
       done
     done
     return 1
   fi
   sums="$(dirname "$archive")/SHA256SUMS"
-  listed="$(awk -v name="$vendored_build" '$2 == name || $2 == "*" name { print $1 }' "$sums" 2>/dev/null ||
-    true)"
+  listed=""
+  if [ -f "$sums" ]; then
+    listed="$(awk -v name="$vendored_build" '$2 == name || $2 == "*" name { print $1 }' "$sums")"
+  fi
   if [ -z "$listed" ]; then
     echo "Not using $archive: $sums lists no checksum for it; building from source instead" >&2
     return 1
