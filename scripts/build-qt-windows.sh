@@ -12,6 +12,11 @@
 # The folder counts as complete only once a stamp is written after the last step,
 # so an interrupted build is started again, never used half done.
 #
+# Where the vendored sources lie, an archive of this very recipe's result may lie
+# with them (labs-qt-6.4.2-mingw64-<recipe id>.tar.xz, listed in SHA256SUMS there):
+# it is unpacked instead, in seconds, when its checksum is the one listed. Without
+# one, or with a damaged one, Qt is built as above.
+#
 # Measured on 2 cores: about 24 minutes, 0.8 GB of memory at the peak, 84 MB installed.
 set -euo pipefail
 
@@ -55,6 +60,10 @@ recipe_id="$(echo "qt $qt_version posix-mingw ${configure_options[*]} svg $qtsvg
   sha256sum | cut -c1-16)"
 
 
+# The first file of those a glob pattern names (in the order of their names), or
+# nothing when it names none.
+first_file() { if [ -e "$1" ]; then printf '%s\n' "$1"; fi; }
+
 # Qt's own texts in the user's language (dialogs, context menus): Debian's translations,
 # which the Windows build's tests load from this Qt's translations folder.
 install_translations() {
@@ -67,24 +76,90 @@ if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$recipe_id" ]; then
   exit 0
 fi
 if [ -e "$prefix" ]; then
-  echo "$prefix holds no complete build of this recipe (interrupted, or other options): building again"
+  echo "$prefix holds no complete build of this recipe (interrupted, or other options): making it again"
 fi
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# Makes $prefix an empty folder of this user's.
+fresh_prefix() {
+  $sudo rm -rf "$prefix"
+  $sudo mkdir -p "$prefix"
+  $sudo chown "$(id -u):$(id -g)" "$prefix"
+}
+
+# This recipe's result, vendored: the recipe id in the name is this script's own, so
+# it was built by these steps from these sources with these options.
+vendored_build="labs-qt-${qt_version}-mingw64-${recipe_id}.tar.xz"
+
+# Unpacks the vendored build into $prefix when there is one and SHA256SUMS beside it
+# lists the checksum it has; otherwise says why not and fails.
+unpack_vendored_build() {
+  local dir other archive="" sums listed actual
+  for dir in "${vendor_dirs[@]}"; do
+    if [ -f "$dir/$vendored_build" ]; then
+      archive="$dir/$vendored_build"
+      break
+    fi
+  done
+  if [ -z "$archive" ]; then
+    for dir in "${vendor_dirs[@]}"; do
+      for other in "$dir"/labs-qt-"$qt_version"-mingw64-*.tar.xz; do
+        if [ -f "$other" ]; then
+          echo "Not using $other: another recipe's build (this script's recipe id is $recipe_id)" >&2
+        fi
+      done
+    done
+    return 1
+  fi
+  sums="$(dirname "$archive")/SHA256SUMS"
+  listed=""
+  if [ -f "$sums" ]; then
+    listed="$(awk -v name="$vendored_build" '$2 == name || $2 == "*" name { print $1 }' "$sums")"
+  fi
+  if [ -z "$listed" ]; then
+    echo "Not using $archive: $sums lists no checksum for it; building from source instead" >&2
+    return 1
+  fi
+  actual="$(sha256sum "$archive" | cut -d' ' -f1)"
+  if [ "$actual" != "$listed" ]; then
+    echo "Not using $archive: its SHA-256 is $actual, but $sums lists $listed" \
+      "(a damaged or altered copy); building from source instead" >&2
+    return 1
+  fi
+  echo "Unpacking Qt $qt_version for Windows into $prefix from $archive"
+  bash "$here/install-deps.sh" xz-utils || return 1
+  fresh_prefix || return 1
+  # The stamp comes out under another name and is put in place last, as a build writes
+  # it: an interrupted unpacking is never taken for a complete folder.
+  tar -xJf "$archive" -C "$prefix" --strip-components=1 --no-same-owner \
+    --transform 's|/\.labs-qt-complete$|/.labs-qt-unpacked|' || return 1
+  if [ "$(cat "$prefix/.labs-qt-unpacked" 2>/dev/null)" != "$recipe_id" ]; then
+    echo "Not using $archive: its stamp is not recipe $recipe_id; building from source instead" >&2
+    return 1
+  fi
+  rm "$prefix/.labs-qt-unpacked"
+  install_translations || return 1
+  echo "$recipe_id" > "$stamp"
+  echo "Qt $qt_version for Windows is in $prefix"
+}
+
+if unpack_vendored_build; then
+  exit 0
+fi
+
 bash "$here/install-windows-deps.sh"
 
 echo "Building Qt $qt_version for Windows into $prefix (about 24 minutes on 2 cores)"
-$sudo rm -rf "$prefix"
-$sudo mkdir -p "$prefix"
-$sudo chown "$(id -u):$(id -g)" "$prefix"
+fresh_prefix
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 
 # --- qtbase: Debian's source ---------------------------------------------------------
 apt-get source --download-only qt6-base >/dev/null
-dsc="$(ls qt6-base_"${qt_version}"[-+]*.dsc 2>/dev/null | head -n1)"
+dsc="$(first_file qt6-base_"${qt_version}"[-+]*.dsc)"
 if [ -z "$dsc" ]; then
   echo "The archive's qt6-base is not $qt_version, the version of the host's Qt tools" >&2
   exit 1
@@ -143,10 +218,13 @@ cd "$work"
 
 # --- Qt SVG ----------------------------------------------------------------------------
 # apt checks the archive's source against the signed lists.
-if apt-get source --download-only qt6-svg >/dev/null 2>&1 &&
-  ls qt6-svg_"${qt_version}"[-+]*.dsc >/dev/null 2>&1; then
-  dpkg-source -x --skip-patches "$(ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1)" qtsvg >/dev/null
-  ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1 | sed 's/\.dsc$//' > "$prefix/share/labs/qtsvg.source"
+svg_dsc=""
+if apt-get source --download-only qt6-svg >/dev/null 2>&1; then
+  svg_dsc="$(first_file qt6-svg_"${qt_version}"[-+]*.dsc)"
+fi
+if [ -n "$svg_dsc" ]; then
+  dpkg-source -x --skip-patches "$svg_dsc" qtsvg >/dev/null
+  echo "${svg_dsc%.dsc}" > "$prefix/share/labs/qtsvg.source"
 else
   echo "The archive serves no qt6-svg $qt_version source: using $qtsvg_vendor"
   echo "$qtsvg_sha256  $qtsvg_vendor" | sha256sum -c --quiet

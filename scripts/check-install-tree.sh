@@ -23,9 +23,9 @@ pass() { echo "ok: $*"; passes=$((passes + 1)); }
 
 sizes=(16 24 32 48 64 128 256)
 expected=(bin/Labs
-          share/applications/$APP_ID.desktop
-          share/metainfo/$APP_ID.metainfo.xml
-          share/icons/hicolor/scalable/apps/$APP_ID.svg
+          "share/applications/$APP_ID.desktop"
+          "share/metainfo/$APP_ID.metainfo.xml"
+          "share/icons/hicolor/scalable/apps/$APP_ID.svg"
           share/man/man1/Labs.1.gz
           share/doc/labs/copyright
           share/doc/labs/changelog.gz)
@@ -44,24 +44,35 @@ done
 desktop=$prefix/share/applications/$APP_ID.desktop
 if [ -f "$desktop" ]; then
   if desktop-file-validate "$desktop"; then pass "desktop-file-validate"; else fail "desktop-file-validate"; fi
-  grep -qx 'Name=Теория управления' "$desktop" && pass "menu name" || fail "menu name"
-  grep -qx 'Categories=Education;Science;' "$desktop" && pass "menu categories" || fail "menu categories"
+  if grep -qx 'Name=Теория управления' "$desktop"; then pass "menu name"; else fail "menu name"; fi
+  if grep -qx 'Categories=Education;Science;' "$desktop"; then pass "menu categories"; else
+    fail "menu categories"
+  fi
   # Cyrillic letters start with the UTF-8 lead byte 0xD0 or 0xD1; bytes need no locale.
-  LC_ALL=C grep -q $'^Comment=.*[\xd0\xd1]' "$desktop" && pass "Russian comment" || fail "no Russian comment"
+  if LC_ALL=C grep -q $'^Comment=.*[\xd0\xd1]' "$desktop"; then pass "Russian comment"; else
+    fail "no Russian comment"
+  fi
   icon=$(sed -n 's/^Icon=//p' "$desktop")
-  [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] && pass "menu icon $icon is installed" ||
+  if [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ]; then pass "menu icon $icon is installed"; else
     fail "menu icon '$icon' is not installed"
+  fi
   exec=$(sed -n 's/^Exec=//p' "$desktop")
-  [ -x "$prefix/bin/$exec" ] && pass "menu command $exec is installed" || fail "menu command '$exec' is not installed"
+  if [ -x "$prefix/bin/$exec" ]; then pass "menu command $exec is installed"; else
+    fail "menu command '$exec' is not installed"
+  fi
 fi
 
 metainfo=$prefix/share/metainfo/$APP_ID.metainfo.xml
 if [ -f "$metainfo" ]; then
   if appstreamcli validate --no-net "$metainfo"; then pass "appstreamcli validate"; else fail "appstreamcli validate"; fi
-  grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" &&
-    pass "AppStream description launches the menu entry" || fail "AppStream launchable is not $APP_ID.desktop"
-  grep -q '@[A-Z_]*@' "$metainfo" && fail "AppStream description has unreplaced @...@ fields" ||
+  if grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo"; then
+    pass "AppStream description launches the menu entry"
+  else
+    fail "AppStream launchable is not $APP_ID.desktop"
+  fi
+  if grep -q '@[A-Z_]*@' "$metainfo"; then fail "AppStream description has unreplaced @...@ fields"; else
     pass "AppStream description is fully configured"
+  fi
 fi
 
 manual=$prefix/share/man/man1/Labs.1.gz
@@ -69,11 +80,17 @@ if [ -f "$manual" ]; then
   # groff's default device is PostScript, whose fonts lack many glyphs: the strict
   # test that the page stays within what every device can print.
   warnings=$(gzip -dc "$manual" | groff -man -ww -z 2>&1)
-  [ -z "$warnings" ] && pass "groff reads the manual page without warnings" || fail "manual page: $warnings"
+  if [ -z "$warnings" ]; then pass "groff reads the manual page without warnings"; else
+    fail "manual page: $warnings"
+  fi
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
-  [ -z "$warnings" ] && pass "man -l renders the manual page without warnings" || fail "man -l: $warnings"
+  if [ -z "$warnings" ]; then pass "man -l renders the manual page without warnings"; else
+    fail "man -l: $warnings"
+  fi
   page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$manual" 2>/dev/null)
-  grep -q '^ *Labs .* teaching program' <<<"$page" && pass "the manual page names the program" || fail "man -l shows no NAME line for Labs"
+  if grep -q '^ *Labs .* teaching program' <<<"$page"; then pass "the manual page names the program"; else
+    fail "man -l shows no NAME line for Labs"
+  fi
 fi
 
 echo "install tree: $passes passed, $failures failed"

@@ -19,7 +19,7 @@ zip="$build/$name.zip"
 if [ -z "${LABS_CHECK_INNER:-}" ]; then
   bash "$here/install-windows-deps.sh"
   export LABS_CHECK_INNER=1
-  exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash "$0" "$@"
+  exec bash "$here/private-x-server.sh" 1280x1024 bash "$0" "$@"
 fi
 
 export WINEPREFIX="$build/check-wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 ARCH=${ARCH:-$(dpkg --print-architecture)}
 if [ "$ARCH" = arm64 ] && [ "$(dpkg --print-architecture)" != arm64 ]; then
   BUILD=${BUILD:-build-arm64}
-  package_target=package-arm64
+  package_target="package-arm64"
   run=(qemu-aarch64 -L /)
 else
   BUILD=${BUILD:-build}
@@ -30,7 +30,12 @@ if [ "$package_target" = package ]; then
 else
   make --no-print-directory "$package_target" ARM64_BUILD="$BUILD"
 fi
-deb=$(ls -t "$BUILD"/labs_*.deb | head -n 1)
+# The newest package in the folder: the one just built.
+deb=""
+for candidate in "$BUILD"/labs_*.deb; do
+  if [ -z "$deb" ] || [ "$candidate" -nt "$deb" ]; then deb=$candidate; fi
+done
+[ -f "$deb" ] || { echo "check-package: no package in $BUILD" >&2; exit 1; }
 echo "package: $deb"
 
 scratch=$(mktemp -d)

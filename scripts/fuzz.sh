@@ -79,8 +79,8 @@ trap 'rm -rf "$logs"' EXIT
 at_once=${JOBS:-$(nproc)}
 for i in "${!runs[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$at_once" ]; do wait -n || true; done
-  # shellcheck disable=SC2086 # "dir target"
-  (if run ${runs[$i]} >"$logs/$i.log" 2>&1; then echo 0; else echo 1; fi >"$logs/$i.status") &
+  read -r dir target <<<"${runs[$i]}"
+  (if run "$dir" "$target" >"$logs/$i.log" 2>&1; then echo 0; else echo 1; fi >"$logs/$i.status") &
 done
 wait
 passed=0 failed=0

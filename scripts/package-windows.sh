@@ -9,7 +9,7 @@ repo="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:?build folder}" && pwd)"
 qt="${LABS_QT_WINDOWS:-/opt/labs-qt-6.4.2-mingw64}"
 triplet=x86_64-w64-mingw32
-runtime_dirs=("$qt/bin" /usr/lib/gcc/$triplet/12-posix /usr/$triplet/lib)
+runtime_dirs=("$qt/bin" "/usr/lib/gcc/$triplet/12-posix" "/usr/$triplet/lib")
 
 version="$(sed -n 's/^set(LABS_VERSION \(.*\))$/\1/p' "$repo/cmake/ProjectInfo.cmake")"
 publisher="$(sed -n 's/^set(LABS_MAINTAINER_NAME "\(.*\)")$/\1/p' "$repo/cmake/ProjectInfo.cmake")"
@@ -91,6 +91,7 @@ crlf "$staging/sources.txt" "$folder/licences/Qt-sources.txt"
 (cd "$build" && zip -qrX "$name.zip" "$name")
 
 # The setup program installs exactly the folder's files, and its uninstaller removes those.
+# shellcheck disable=SC2016 # $INSTDIR is NSIS's own variable, written into its script as it is
 (
   cd "$folder"
   find . -type d | sort | while read -r dir; do

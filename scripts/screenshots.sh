@@ -19,7 +19,11 @@ cd "$(dirname "$0")/.."
 # Re-run inside a private X server unless this already is the inner run.
 if [ -z "${LABS_SHOTS_INNER:-}" ]; then
   extra=()
-  [ "${WINDOW_MANAGER:-1}" = 1 ] && extra+=(openbox)
+  window_manager=()
+  if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
+    extra+=(openbox)
+    window_manager=(--window-manager)
+  fi
   bash scripts/install-ship-deps.sh xvfb xauth xdotool imagemagick x11-utils "${extra[@]}"
   BUILD=${BUILD:-build}
   if [ -z "${LABS:-}" ] && [ ! -x "$BUILD/Labs" ]; then
@@ -27,7 +31,7 @@ if [ -z "${LABS_SHOTS_INNER:-}" ]; then
     cmake --build "$BUILD" -j "$(nproc)" --target Labs
   fi
   export LABS=${LABS:-$BUILD/Labs} LABS_SHOTS_INNER=1
-  exec xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$@"
+  exec bash scripts/private-x-server.sh "${window_manager[@]}" 1920x1200 bash "$0" "$@"
 fi
 
 OUT=${OUT:-docs/screenshots}
@@ -36,10 +40,8 @@ SHOT_LOCALE=${SHOT_LOCALE:-ru_RU.UTF-8}
 mkdir -p "$OUT"
 
 labs_pid=""
-wm_pid=""
 cleanup() {
-  [ -n "$labs_pid" ] && kill "$labs_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+  if [ -n "$labs_pid" ]; then kill "$labs_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
@@ -117,12 +119,7 @@ shoot() {
 
 # With a window manager the picture takes in the frame it drew around the window.
 frame=()
-if [ "${WINDOW_MANAGER:-1}" = 1 ]; then
-  frame=(-frame)
-  openbox >/dev/null 2>&1 &
-  wm_pid=$!
-  sleep 1
-fi
+[ "${WINDOW_MANAGER:-1}" = 1 ] && frame=(-frame)
 
 # A Windows build's program (LABS=build-windows/Labs.exe) runs under wine, in that
 # build's wine prefix; wine-run.sh hands the process over, so its pid is the program's.
@@ -165,10 +162,10 @@ outermost() {
 # lab's, so the picture is cut from the screen rather than read from the window.
 # The pointer is then parked in a corner; run_lab brings it back once the lab is
 # closed, to where the later windows open under it without seeing it move.
-pointer_home=""
+pointer_home=()
 shoot_readout() {
   local id=$1 left top x y outer geometry
-  pointer_home=$(xdotool getmouselocation | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
+  read -r -a pointer_home < <(xdotool getmouselocation | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
   left=$(xwininfo -id "$id" | awk '/Absolute upper-left X:/ { print $4 }')
   top=$(xwininfo -id "$id" | awk '/Absolute upper-left Y:/ { print $4 }')
   x=$(awk -v s="$SCALE" -v o="$left" 'BEGIN { printf "%d", o + 205 * s + 0.5 }')
@@ -225,9 +222,9 @@ run_lab() {
   activate "$lab"
   xdotool key --clearmodifiers Escape
   wait_closed "$lab"
-  if [ -n "$pointer_home" ]; then
-    xdotool mousemove $pointer_home
-    pointer_home=""
+  if [ ${#pointer_home[@]} -gt 0 ]; then
+    xdotool mousemove "${pointer_home[@]}"
+    pointer_home=()
   fi
   activate "$selector"
   sleep 0.3

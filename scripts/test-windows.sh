@@ -9,26 +9,24 @@ build="$(cd "${1:?build folder}" && pwd)"
 export WINEPREFIX="$build/wine"
 jobs="${JOBS:-$(nproc)}"
 
-# Inside a private X server, unless this already is the inner run.
+# Inside a private X server with a window manager, as every desktop has (without one
+# wine activates no window), unless this already is the inner run.
 if [ -z "${LABS_WINDOWS_TEST_INNER:-}" ]; then
   export LABS_WINDOWS_TEST_INNER=1
-  exec xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$@"
+  exec bash "$(dirname "$0")/private-x-server.sh" --window-manager 1920x1200 bash "$0" "$@"
 fi
 
 bash "$(dirname "$0")/wine-prefix.sh"
-# A window manager, as every desktop has: without one wine activates no window.
-openbox >/dev/null 2>&1 &
-wm=$!
 # The prefix's server and its services (the desktop window, devices, RPC) are started
 # here, away from CTest's pipes, and kept for the whole run: started by the first test,
 # they would hold that test's output open to the end, and CTest would count it running
 # and give its slot to nothing else.
 wineserver -p >/dev/null 2>&1 </dev/null
 wine cmd /c exit >/dev/null 2>&1 </dev/null
+# CTEST_ARGS is a list of words ("-E _tst_").
+read -r -a ctest_args <<<"${CTEST_ARGS:-}"
 status=0
-# shellcheck disable=SC2086
-(cd "$build" && ctest --output-on-failure -j "$jobs" ${CTEST_ARGS:-}) || status=$?
+(cd "$build" && ctest --output-on-failure -j "$jobs" "${ctest_args[@]}") || status=$?
 # The prefix's server would otherwise outlive the X server it draws on.
 wineserver -k 2>/dev/null || true
-kill "$wm" 2>/dev/null || true
 exit $status
