@@ -177,7 +177,7 @@ test-windows: WERROR = ON
 test-windows: build-windows
 	JOBS=$(JOBS) bash scripts/test-windows.sh $(WINDOWS_BUILD)
 
-# The tests without windows alone (the arithmetic, parsing, formats, the layers).
+# The tests without windows alone (the arithmetic, parsing, formats, the analysis).
 test-windows-logic: WERROR = ON
 test-windows-logic: build-windows
 	JOBS=$(JOBS) CTEST_ARGS="-E _tst_" bash scripts/test-windows.sh $(WINDOWS_BUILD)
