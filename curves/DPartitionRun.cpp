@@ -19,15 +19,11 @@ struct Extremes {
     double xmin = 0;   // smallest real part
 };
 
+// a3 is the free coefficient the plane is drawn in: its value is not used, but a text
+// that is no number is still an error.
 Coefficients ParseAll(const QStringList& texts) {
-    Coefficients c{};
-    c.a0 = ParseCoefficient(texts.value(0));
-    c.a1 = ParseCoefficient(texts.value(1));
-    c.a2 = ParseCoefficient(texts.value(2));
-    // a3 is the free coefficient the plane is drawn in: its value is not used, but
-    // a text that is no number is still an error.
-    ParseCoefficient(texts.value(3));
-    return c;
+    const auto v = ReadDPartitionFields(texts);
+    return {v[0], v[1], v[2]};
 }
 
 // Follows |Y| until it first decreases; from then on the peak stays.
@@ -88,6 +84,13 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 }
 
 } // namespace
+
+std::array<double, kDPartitionFieldCount> ReadDPartitionFields(const QStringList& texts) {
+    std::array<double, kDPartitionFieldCount> values{};
+    for (int k = 0; k < kDPartitionFieldCount; ++k)
+        values[k] = ParseCoefficient(texts.value(k));
+    return values;
+}
 
 void RunDPartition(const QStringList& texts, PlotTarget& target,
                    const std::function<void()>& resetAxes, const TPlotRunOptions& options) {

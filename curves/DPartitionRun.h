@@ -4,6 +4,7 @@
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
+#include <array>
 #include <functional>
 
 // The D-partition lab's run after the empty-field check: the boundary
@@ -14,5 +15,8 @@
 // parsing; everything else goes to target.
 // options: the upper frequency (10 by default).
 inline constexpr int kDPartitionFieldCount = 4;
+// The values of the four fields as the run reads them, in order (the texts as they stand,
+// a3 among them); errors as the run raises them.
+std::array<double, kDPartitionFieldCount> ReadDPartitionFields(const QStringList& texts);
 void RunDPartition(const QStringList& texts, PlotTarget& target,
                    const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});

@@ -19,12 +19,8 @@ struct Extremes {
 };
 
 Coefficients ParseAll(const QStringList& texts) {
-    Coefficients c{};
-    c.a0 = ParseCoefficient(texts.value(0));
-    c.a1 = ParseCoefficient(texts.value(1));
-    c.a2 = ParseCoefficient(texts.value(2));
-    c.a3 = ParseCoefficient(texts.value(3));
-    return c;
+    const auto v = ReadHodographFields(texts);
+    return {v[0], v[1], v[2], v[3]};
 }
 
 // The third-order test compares the two extended products alone; the signs of the
@@ -83,6 +79,13 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 }
 
 } // namespace
+
+std::array<double, kHodographFieldCount> ReadHodographFields(const QStringList& texts) {
+    std::array<double, kHodographFieldCount> values{};
+    for (int k = 0; k < kHodographFieldCount; ++k)
+        values[k] = ParseCoefficient(texts.value(k));
+    return values;
+}
 
 void RunHodograph(const QStringList& texts, PlotTarget& target,
                   const std::function<void()>& resetAxes, const TPlotRunOptions& options) {

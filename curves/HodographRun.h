@@ -4,6 +4,7 @@
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
+#include <array>
 #include <functional>
 
 // The Mikhailov hodograph lab's run after the empty-field check, for the
@@ -15,6 +16,9 @@
 // options: the upper frequency (13 by default), and whether to plot a system that fails
 // the stability test.
 inline constexpr int kHodographFieldCount = 4;
+// The values of the four fields as the run reads them, in order (the texts as they stand);
+// errors as the run raises them.
+std::array<double, kHodographFieldCount> ReadHodographFields(const QStringList& texts);
 void RunHodograph(const QStringList& texts, PlotTarget& target,
                   const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});
 

@@ -22,20 +22,9 @@ struct Extremes {
     double ymax = -2147483647.0;
 };
 
-double ParseField(const QString& text) {
-    return ParseCoefficient(ReplaceFullStops(text, DecimalSeparator()));
-}
-
 Coefficients ParseAll(const QStringList& texts) {
-    Coefficients c{};
-    c.a0 = ParseField(texts.value(0));
-    c.a1 = ParseField(texts.value(1));
-    c.a2 = ParseField(texts.value(2));
-    c.a3 = ParseField(texts.value(3));
-    c.b1 = ParseField(texts.value(4));
-    c.b2 = ParseField(texts.value(5));
-    c.b3 = ParseField(texts.value(6));
-    return c;
+    const auto v = ReadNyquistFields(texts);
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
 
 void Track(Extremes& e, double u, double v) {
@@ -107,6 +96,13 @@ void AddAxisLines(const Extremes& e, PlotTarget& target) {
 }
 
 } // namespace
+
+std::array<double, kNyquistFieldCount> ReadNyquistFields(const QStringList& texts) {
+    std::array<double, kNyquistFieldCount> values{};
+    for (int k = 0; k < kNyquistFieldCount; ++k)
+        values[k] = ParseCoefficient(ReplaceFullStops(texts.value(k), DecimalSeparator()));
+    return values;
+}
 
 void RunNyquist(const QStringList& texts, PlotTarget& target,
                 const std::function<void()>& resetAxes, const TPlotRunOptions& options) {

@@ -4,6 +4,7 @@
 #include "curves/PlotTarget.h"
 
 #include <QStringList>
+#include <array>
 #include <functional>
 
 // The open-loop Nyquist lab's run after the empty-field check, for
@@ -15,5 +16,8 @@
 // numerator is zero too); the points added before stay.
 // options: the upper frequency (10 by default).
 inline constexpr int kNyquistFieldCount = 7;
+// The values of the seven fields as the run reads them, in order (every '.' read as the
+// decimal separator); errors as the run raises them.
+std::array<double, kNyquistFieldCount> ReadNyquistFields(const QStringList& texts);
 void RunNyquist(const QStringList& texts, PlotTarget& target,
                 const std::function<void()>& resetAxes, const TPlotRunOptions& options = {});
