@@ -199,3 +199,14 @@ compare-builds-windows: build build-windows
 	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine HARDWARE_BUILD=$(BUILD) OTHER_NAME=Windows \
 	  OTHER_DUMP="bash scripts/wine-run.sh $(WINDOWS_BUILD)/tools/lab_results_dump.exe" \
 	  bash scripts/compare-extended-builds.sh
+
+.PHONY: qt-web
+
+# Qt for WebAssembly, built once from Debian's source into this cache
+# (scripts/build-qt-web.sh): one job at the lowest priority unless JOBS is set in the
+# environment, since it runs beside other work.
+LABS_QT_WEB ?= /opt/labs-qt-6.4.2-wasm
+export LABS_QT_WEB
+
+qt-web:
+	@bash scripts/build-qt-web.sh
