@@ -10,8 +10,9 @@ set(LABS_LAYER_RANKS
   numeric 0
   ground 1
   roots 2 analysis 2 curves 2 forms 2 chart 2
-  rootlab 3 plots 3
-  app 4)
+  reports 3
+  rootlab 4 plots 4
+  app 5)
 
 function(labs_rank_of folder out)
   list(FIND LABS_LAYER_RANKS ${folder} index)
