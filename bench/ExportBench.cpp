@@ -4,9 +4,9 @@
 
 #include "LabWindows.h"
 
+#include "forms/SaveToFile.h"
 #include "plots/ChartPicture.h"
 #include "plots/ExportActions.h"
-#include "plots/SaveToFile.h"
 
 #include <QApplication>
 #include <QClipboard>

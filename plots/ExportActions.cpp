@@ -3,10 +3,10 @@
 #include "chart/Chart.h"
 #include "forms/LabForm.h"
 #include "forms/ReportException.h"
+#include "forms/SaveFileDialog.h"
+#include "forms/SaveToFile.h"
 #include "ground/Regional.h"
 #include "plots/ChartPicture.h"
-#include "plots/SaveFileDialog.h"
-#include "plots/SaveToFile.h"
 
 #include <QAction>
 #include <QApplication>

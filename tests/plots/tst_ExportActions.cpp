@@ -4,10 +4,10 @@
 
 #include "chart/Chart.h"
 #include "curves/HodographRun.h"
+#include "forms/SaveFileDialog.h"
+#include "forms/SaveToFile.h"
 #include "ground/Regional.h"
 #include "plots/ExportActions.h"
-#include "plots/SaveFileDialog.h"
-#include "plots/SaveToFile.h"
 #include "plots/untAFCHX.h"
 #include "plots/untDRazb.h"
 #include "plots/untGodograf.h"

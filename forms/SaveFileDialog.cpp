@@ -1,4 +1,4 @@
-#include "plots/SaveFileDialog.h"
+#include "forms/SaveFileDialog.h"
 
 #include "forms/KeepFocus.h"
 

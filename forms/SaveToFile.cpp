@@ -1,4 +1,4 @@
-#include "plots/SaveToFile.h"
+#include "forms/SaveToFile.h"
 
 #include "forms/ShowNotice.h"
 
