@@ -70,6 +70,20 @@ TChartSeries* TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
     return added;
 }
 
+void TChart::SetMarks(std::vector<TChartMark> marks) {
+    if (marks == scene_.Marks())
+        return;
+    scene_.Marks() = std::move(marks);
+    Invalidate();
+}
+
+void TChart::SetHatching(std::vector<THatchedPath> paths) {
+    if (paths == scene_.Hatching())
+        return;
+    scene_.Hatching() = std::move(paths);
+    Invalidate();
+}
+
 QLabel* TChart::AddCaption(const QString& text, int x, int y) {
     auto* label = new QLabel(text, this);
     // Transparent over the chart, in the window's font and text colour.

@@ -2,10 +2,12 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/ChartColors.h"
+#include "chart/ChartMark.h"
 #include "chart/ChartParent.h"
 #include "chart/ChartReadout.h"
 #include "chart/ChartScene.h"
 #include "chart/ChartZoom.h"
+#include "chart/HatchedPath.h"
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
 #include "ground/AxisException.h"
@@ -14,6 +16,7 @@
 #include <QList>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include <QLabel>
 
@@ -48,6 +51,16 @@ class TChart : public QWidget, public TChartParent {
     TChartSeries* AddSeries(std::unique_ptr<TChartSeries> series);
     int SeriesCount() const { return scene_.SeriesCount(); }
     TChartSeries* Series(int index) const { return scene_.Series(index); }
+
+    // Marks at points of the axes' values and hatching along paths, drawn over the
+    // series in their clip (see ChartMark.h, HatchedPath.h). None by default, and with
+    // none the picture is exactly the one without them. A change asks for a repaint.
+    const std::vector<TChartMark>& Marks() const { return scene_.Marks(); }
+    void SetMarks(std::vector<TChartMark> marks);
+    void ClearMarks() { SetMarks({}); }
+    const std::vector<THatchedPath>& Hatching() const { return scene_.Hatching(); }
+    void SetHatching(std::vector<THatchedPath> paths);
+    void ClearHatching() { SetHatching({}); }
 
     // A caption on top of the chart at a fixed position (relative to the chart),
     // in the window's font and text colour, transparent.

@@ -159,6 +159,17 @@ int TChartAxis::ValueToPixel(double value) const {
     return ClampToInt(horizontal_ ? pixelStart_ + offset : pixelEnd_ - offset);
 }
 
+std::optional<double> TChartAxis::ValueToCoordinate(double value) const {
+    if (viewSpan_ == 0)
+        return std::nullopt;
+    // The offset of ValueToPixel before its rounding.
+    const TExtended t = (static_cast<TExtended>(value) - viewMin_) * PixelLength() / viewSpan_;
+    if (!(ExtendedAbs(t) < static_cast<TExtended>(CoordinateLimit)))
+        return std::nullopt;
+    const double offset = double(t);
+    return horizontal_ ? pixelStart_ + offset : pixelEnd_ - offset;
+}
+
 double TChartAxis::PixelToValue(int pixel) const {
     if (PixelLength() < 1)
         return 0;

@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class TChartParent;
@@ -93,6 +94,13 @@ class TChartAxis {
     int LabelBandPos() const { return labelBandPos_; }
 
     int ValueToPixel(double value) const;
+    // The unrounded place of a value in logical coordinates: ValueToPixel is its
+    // rounding (ties aside), and a painter without antialiasing draws a point at a
+    // whole coordinate into that pixel. None for a range without span and for a value
+    // more than CoordinateLimit pixels away, where a double no longer places a pixel
+    // exactly.
+    static constexpr double CoordinateLimit = 1e15;
+    std::optional<double> ValueToCoordinate(double value) const;
     double PixelToValue(int pixel) const;
 
     // The distance between labels for the current range and pixel length.

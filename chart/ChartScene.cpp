@@ -1,6 +1,7 @@
 #include "chart/ChartScene.h"
 
 #include "chart/AxisPainter.h"
+#include "chart/MarkPainter.h"
 #include "ground/Errors.h"
 #include "numeric/Extended.h"
 
@@ -50,6 +51,7 @@ void TChartScene::Draw(QPainter& painter, const QRect& bounds, const TPanelColor
     TTextCache& leftTexts = fonts_.Texts(left_.LabelsFont());
     DrawAxis(painter, left_, left_.CalcTicks(MeasureWith(leftTexts)), leftTexts, plot_);
     DrawSeries(painter);
+    DrawMarksAndHatching(painter);
     painter.restore();
 }
 
@@ -100,10 +102,14 @@ void TChartScene::DrawBackWall(QPainter& painter) const {
     painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
 }
 
-void TChartScene::DrawSeries(QPainter& painter) const {
+QRect TChartScene::SeriesClip() const {
     // The series see the inside of the frame, less its last row.
-    const QRect clip(QPoint(plot_.left() + 1, plot_.top() + 1),
-                     QPoint(plot_.right() - 1, plot_.bottom() - 2));
+    return QRect(QPoint(plot_.left() + 1, plot_.top() + 1),
+                 QPoint(plot_.right() - 1, plot_.bottom() - 2));
+}
+
+void TChartScene::DrawSeries(QPainter& painter) const {
+    const QRect clip = SeriesClip();
     for (const auto& series : series_) {
         if (series->PointCount() == 0)
             continue;
@@ -112,4 +118,16 @@ void TChartScene::DrawSeries(QPainter& painter) const {
         series->Draw(TSeriesCanvas{painter, bottom_, left_, plot_});
         painter.restore();
     }
+}
+
+void TChartScene::DrawMarksAndHatching(QPainter& painter) {
+    // Without any the painter is left alone: the picture is the one without them.
+    if (marks_.empty() && hatching_.empty())
+        return;
+    const QRect clip = SeriesClip();
+    painter.save();
+    painter.setClipRect(clip);
+    DrawHatching(painter, hatching_, bottom_, left_, clip);
+    DrawMarks(painter, marks_, bottom_, left_, clip, fonts_.Texts(MarkLabelFont()));
+    painter.restore();
 }

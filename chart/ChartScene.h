@@ -2,9 +2,11 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/ChartFont.h"
+#include "chart/ChartMark.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartSeries.h"
 #include "chart/FontCache.h"
+#include "chart/HatchedPath.h"
 
 #include <QColor>
 #include <QRect>
@@ -44,6 +46,12 @@ class TChartScene {
     // Releases every series (the chart is going away).
     void ClearSeries() { series_.clear(); }
 
+    // Drawn over the series, in their clip: hatching, then marks with their texts.
+    std::vector<TChartMark>& Marks() { return marks_; }
+    const std::vector<TChartMark>& Marks() const { return marks_; }
+    std::vector<THatchedPath>& Hatching() { return hatching_; }
+    const std::vector<THatchedPath>& Hatching() const { return hatching_; }
+
     // Percent of the width (left, right) or height (top, bottom).
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;
 
@@ -51,7 +59,7 @@ class TChartScene {
     QRect PlotRect() const { return plot_; }
 
     // Lays out and paints the whole chart into `bounds` (panel, title, back wall,
-    // bottom axis, left axis, series in list order).
+    // bottom axis, left axis, series in list order, hatching, marks).
     void Draw(QPainter& painter, const QRect& bounds, const TPanelColors& colors);
 
   private:
@@ -59,7 +67,9 @@ class TChartScene {
     void DrawTitle(QPainter& painter, QRect& rect);
     void Layout(QRect& rect);
     void DrawBackWall(QPainter& painter) const;
+    QRect SeriesClip() const;
     void DrawSeries(QPainter& painter) const;
+    void DrawMarksAndHatching(QPainter& painter);
 
     QStringList title_;
     TChartFont titleFont_{QStringLiteral("Arial"), 8, clBlue, false};
@@ -67,6 +77,8 @@ class TChartScene {
     TChartAxis bottom_;
     TChartAxis left_;
     std::vector<std::unique_ptr<TChartSeries>> series_;
+    std::vector<TChartMark> marks_;
+    std::vector<THatchedPath> hatching_;
     QRect plot_;
     TFontCache fonts_;
 };

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,28 @@ TEST(ChartAxis, DegenerateAndHugeValuesMapToTheCentre) {
     const int p = axis.ValueToPixel(0);
     EXPECT_GE(p, axis.PixelStart());
     EXPECT_LE(p, axis.PixelEnd());
+}
+
+// The unrounded place of a value rounds to the pixel of the value, on both axes and
+// outside the range too; beyond reach, and without a span, there is none.
+TEST(ChartAxis, CoordinatesRoundToTheirPixels) {
+    for (bool horizontal : {true, false}) {
+        TChartAxis axis(horizontal);
+        LayOut(axis, -1.7286, 1.0214, 417);
+        for (double v = -9.1234567; v < 9; v += 0.0123) {
+            const std::optional<double> c = axis.ValueToCoordinate(v);
+            ASSERT_TRUE(c.has_value()) << v;
+            EXPECT_EQ(int(std::lround(*c)), axis.ValueToPixel(v)) << horizontal << " " << v;
+        }
+        for (double far : {1e14, -1e14, 1e300, std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN()})
+            EXPECT_FALSE(axis.ValueToCoordinate(far).has_value()) << far;
+        LayOut(axis, 2, 2);
+        axis.SetMinimum(2);
+        axis.SetMaximum(2);
+        axis.BeginDraw();
+        EXPECT_FALSE(axis.ValueToCoordinate(2).has_value());
+    }
 }
 
 TEST(ChartAxis, PixelToValueWithoutLengthIsZero) {

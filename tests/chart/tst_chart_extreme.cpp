@@ -1,9 +1,10 @@
 // The chart with ranges and points at the edges of the double range: spans that
 // overflow, subnormal spans, ranges degenerate at a huge value (where subtracting the
-// label step changes nothing), and points at ±DBL_MAX and subnormals. The label
-// computation must end with a bounded number of labels, every drawing must frame its
-// plot and leave no floating-point flag behind, and the mouse must not break it; a
-// lab run after such a drawing computes exactly what it computes alone.
+// label step changes nothing), and points, marks and hatching at ±DBL_MAX and
+// subnormals. The label computation must end with a bounded number of labels, every
+// drawing must frame its plot and leave no floating-point flag behind, and the mouse
+// must not break it; a lab run after such a drawing computes exactly what it computes
+// alone.
 
 #include "ChartTestWindow.h"
 
@@ -19,6 +20,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 class TestChartExtreme : public QObject {
     Q_OBJECT
@@ -81,6 +83,18 @@ void TestChartExtreme::drawsAnyRange() {
             line->AddPoint(x, y, clRed);
             points->AddPoint(x, -y, clBlue);
         }
+    // Marks and a hatched path through the same values, infinities and a break.
+    THatchedPath path;
+    std::vector<TChartMark> marks;
+    for (double x : values)
+        for (double y :
+             {-DBL_MAX, -1.0, 0.0, DBL_TRUE_MIN, DBL_MAX, std::numeric_limits<double>::infinity(),
+              std::numeric_limits<double>::quiet_NaN()}) {
+            path.Points.push_back({x, y});
+            marks.push_back({x, y, clGreen, TMarkShape::Critical, QStringLiteral("ω = 1")});
+        }
+    window.chart->SetHatching({path});
+    window.chart->SetMarks(marks);
     for (TChartAxis* axis : {window.chart->BottomAxis(), window.chart->LeftAxis()}) {
         if (bySetRange) {
             axis->SetRange(low, high);
