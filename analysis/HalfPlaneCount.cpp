@@ -79,7 +79,7 @@ bool CountWithoutZeroRoots(const TRealPolynomial& p, int degree, THalfPlaneCount
 
 THalfPlaneCount CountHalfPlanes(const TRealPolynomial& p) {
     THalfPlaneCount count;
-    int degree = Degree(p);
+    int degree = DegreeOf(p);
     if (degree < 0) {
         count.status = TAnalysisStatus::IdenticallyZero;
         return count;

@@ -4,7 +4,7 @@
 
 THurwitzConditions HurwitzConditionsOf(const TRealPolynomial& p) {
     THurwitzConditions conditions;
-    const int degree = Degree(p);
+    const int degree = DegreeOf(p);
     if (degree < 0) {
         conditions.status = TAnalysisStatus::IdenticallyZero;
         return conditions;

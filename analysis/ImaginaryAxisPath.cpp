@@ -71,7 +71,7 @@ int DirectionOfTerm(TExtended c, int k) {
 
 TImaginaryAxisPath TraceImaginaryAxis(const TRealPolynomial& p) {
     const auto& c = p.c;
-    const int degree = Degree(p);
+    const int degree = DegreeOf(p);
     if (degree < 0)
         return Failed(TAnalysisStatus::IdenticallyZero);
     for (TExtended coefficient : c)

@@ -59,7 +59,7 @@ TMikhailovAnalysis Analyse(const TCharacteristicCoefficients& coefficients) {
     TMikhailovAnalysis a;
     const TRealPolynomial d =
         Polynomial(coefficients.a3, coefficients.a2, coefficients.a1, coefficients.a0);
-    a.degree = Degree(d);
+    a.degree = DegreeOf(d);
     if (a.degree < 0) {
         a.degree = 0;
         a.status = TAnalysisStatus::IdenticallyZero;

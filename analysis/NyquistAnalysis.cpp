@@ -121,7 +121,7 @@ TNyquistAnalysis NotComputable() {
 }
 
 void FindPhaseCrossovers(const TResponseInX& w, TNyquistAnalysis& n, bool& ok) {
-    if (Degree(w.im) < 0) {
+    if (DegreeOf(w.im) < 0) {
         n.responseOnRealAxis = true;
         return;
     }
@@ -150,7 +150,7 @@ void FindPhaseCrossovers(const TResponseInX& w, TNyquistAnalysis& n, bool& ok) {
 void FindGainCrossovers(const TRealPolynomial& a, const TRealPolynomial& b, const TResponseInX& w,
                         TNyquistAnalysis& n, bool& ok) {
     const TRealPolynomial g = SquaredMagnitudeInX(a) - SquaredMagnitudeInX(b);
-    if (Degree(g) < 0) {
+    if (DegreeOf(g) < 0) {
         n.unitMagnitudeEverywhere = true;
         return;
     }
@@ -197,7 +197,7 @@ TNyquistAnalysis Analyse(const TOpenLoopCoefficients& c) {
     TNyquistAnalysis n;
     const TRealPolynomial a = Polynomial(c.a3, c.a2, c.a1, c.a0);
     const TRealPolynomial b = Polynomial(c.b3, c.b2, c.b1);
-    if (Degree(a) < 0) {
+    if (DegreeOf(a) < 0) {
         n.status = TAnalysisStatus::IdenticallyZero;
         return n;
     }
@@ -219,7 +219,7 @@ TNyquistAnalysis Analyse(const TOpenLoopCoefficients& c) {
     }
 
     const TExtended rootScale = 2 * (RootScale(a) > RootScale(b) ? RootScale(a) : RootScale(b));
-    if (Degree(b) < 0) {
+    if (DegreeOf(b) < 0) {
         n.staticGain.kind = TStaticGainKind::NumeratorZero;
         n.responseOnRealAxis = true;
         n.suggestedFrequency = ReadableUpperFrequency(n.axisPoles, rootScale);

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-int Degree(const TRealPolynomial& p) {
+int DegreeOf(const TRealPolynomial& p) {
     for (int k = kMaxPolynomialDegree; k >= 0; --k)
         if (p.c[k] != 0)
             return k;
@@ -52,8 +52,8 @@ TRealPolynomial operator-(const TRealPolynomial& p) {
 }
 
 TRealPolynomial operator*(const TRealPolynomial& p, const TRealPolynomial& q) {
-    const int dp = Degree(p);
-    const int dq = Degree(q);
+    const int dp = DegreeOf(p);
+    const int dq = DegreeOf(q);
     TRealPolynomial product;
     if (dp < 0 || dq < 0)
         return product;

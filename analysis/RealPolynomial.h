@@ -15,7 +15,7 @@ struct TRealPolynomial {
 inline constexpr int kMaxPolynomialDegree = 3;
 
 // The highest power with a nonzero coefficient; -1 for the zero polynomial.
-int Degree(const TRealPolynomial& p);
+int DegreeOf(const TRealPolynomial& p);
 
 // Horner's scheme from the highest coefficient down, always the same operations in
 // the same order, so that every build gets the same bits.

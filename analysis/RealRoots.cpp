@@ -36,7 +36,7 @@ TExtended Midpoint(TExtended a, TExtended b) {
 // A radius around 0 that holds no root of p (p(0) != 0): the reciprocal of the bound
 // on the roots of p with its coefficients reversed, whose roots are the reciprocals.
 TExtended RootFreeRadius(const TRealPolynomial& p) {
-    const int d = Degree(p);
+    const int d = DegreeOf(p);
     TRealPolynomial reversed;
     for (int k = 0; k <= d; ++k)
         reversed.c[k] = p.c[d - k];
@@ -66,7 +66,7 @@ void MoveOffZero(const TRealPolynomial& p, TPointValue& a, TPointValue& b) {
 // The root of p between a and b, whose values have opposite signs; false where a value
 // leaves the extended range.
 bool Bisect(const TRealPolynomial& p, TPointValue a, TPointValue b, TExtended& root) {
-    if (Degree(p) == 1) {
+    if (DegreeOf(p) == 1) {
         // A line's root is one correctly rounded quotient.
         const TExtended x = -p.c[0] / p.c[1];
         if (a.x < x && x < b.x) {
@@ -100,7 +100,7 @@ bool Bisect(const TRealPolynomial& p, TPointValue a, TPointValue b, TExtended& r
 bool KeepsSign(const TRealPolynomial& p, TExtended x) {
     int order = 1;
     TRealPolynomial derivative = Derivative(p);
-    while (Degree(derivative) >= 0 && Evaluate(derivative, x) == 0) {
+    while (DegreeOf(derivative) >= 0 && Evaluate(derivative, x) == 0) {
         ++order;
         derivative = Derivative(derivative);
     }
@@ -127,7 +127,7 @@ TRealRoots FindRealRoots(const TRealPolynomial& p, TExtended lo, TExtended hi) {
 TRealRoots FindRealRoots(const TRealPolynomial& p, const TRealPolynomial& sizes, TExtended lo,
                          TExtended hi) {
     TRealRoots result;
-    const int d = Degree(p);
+    const int d = DegreeOf(p);
     if (d < 0) {
         result.status = TAnalysisStatus::IdenticallyZero;
         return result;
@@ -191,7 +191,7 @@ TRealRoots FindNonNegativeRoots(const TRealPolynomial& p) {
 }
 
 TRealRoots FindNonNegativeRoots(const TRealPolynomial& p, const TRealPolynomial& sizes) {
-    if (Degree(p) < 0) {
+    if (DegreeOf(p) < 0) {
         TRealRoots result;
         result.status = TAnalysisStatus::IdenticallyZero;
         return result;

@@ -29,7 +29,7 @@ TExtended PowerOfTwoRootAbove(TExtended r, int k) {
 } // namespace
 
 TExtended RootScale(const TRealPolynomial& p) {
-    const int d = Degree(p);
+    const int d = DegreeOf(p);
     TExtended largest = 0;
     for (int k = 1; k <= d; ++k) {
         const TExtended r = ExtendedAbs(p.c[d - k] / p.c[d]);

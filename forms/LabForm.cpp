@@ -1,5 +1,6 @@
 #include "forms/LabForm.h"
 
+#include "forms/AnalysisWindow.h"
 #include "forms/FormStyle.h"
 #include "forms/KeystrokeFilter.h"
 #include "forms/LinkLabel.h"
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 
@@ -92,6 +94,20 @@ TLabForm::TLabForm(const QString& caption, const QSize& clientSize, const LabPan
     lblExit->move(16, 392);
     lblExit->adjustSize();
     connect(lblExit, &LinkLabel::clicked, this, [this] { RunGuarded([this] { lblExitClick(); }); });
+
+    AnalysisAction = AddAnalysisAction(this);
+    connect(AnalysisAction, &QAction::triggered, this,
+            [this] { RunGuarded([this] { ShowAnalysis(); }); });
+    // The panel's own menu: the fields keep theirs, and a click beside them (on the
+    // heading, the captions, the picture) reaches the panel.
+    Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Panel1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        auto* menu = new QMenu(this);
+        menu->setObjectName(QStringLiteral("PanelMenu"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(AnalysisAction);
+        menu->popup(Panel1->mapToGlobal(at));
+    });
 
     // Tab order inside the panel follows the fields' order.
     const QList<QLineEdit*> fields = CoefficientFields();

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,9 @@ class TLabForm : public QDialog {
     // The fields in the order in which a run tests and reads them.
     QList<QLineEdit*> CoefficientFields() const;
 
+    // The lab's analysis, in a window beside the lab's (nothing where a lab has none).
+    virtual void ShowAnalysis() {}
+
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* edta0 = nullptr;
@@ -55,6 +59,9 @@ class TLabForm : public QDialog {
     QFrame* Bevel1 = nullptr;
     LinkLabel* lblRun = nullptr;
     LinkLabel* lblExit = nullptr;
+    // «Анализ…», Ctrl+Shift+A: anywhere in the window, and in the context menu of the
+    // coefficient panel (a right click beside the fields), the same in every lab.
+    QAction* AnalysisAction = nullptr;
 
   protected:
     // The first step of every run: false (after the notice) when a field is empty.

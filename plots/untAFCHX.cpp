@@ -4,6 +4,7 @@
 #include "curves/NyquistRun.h"
 #include "curves/ReadoutText.h"
 #include "plots/SampleReadout.h"
+#include "reports/NyquistReport.h"
 
 #include <tuple>
 
@@ -23,6 +24,7 @@ TPlotLabDesign Design() {
     design.chartTitle = QStringLiteral("АФЧХ Разомкнутой САУ");
     design.axisLinesVisible = false;
     design.columns = {QStringLiteral("ω"), QStringLiteral("R"), QStringLiteral("I")};
+    design.frequencies = kNyquistFrequencies;
     return design;
 }
 
@@ -63,6 +65,18 @@ void TfrmAFCHX::ResetAxes() {
 
 void TfrmAFCHX::lblRunClick() {
     RunLab(RunNyquist);
+}
+
+TAnalysisReport TfrmAFCHX::Analyse(const QStringList& texts, double upperFrequency) const {
+    const auto v = ReadNyquistFields(texts);
+    const TOpenLoopCoefficients coefficients{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    return NyquistReport(coefficients, AnalyseNyquist(coefficients), upperFrequency);
+}
+
+TAnalysisWindow::TParts TfrmAFCHX::AnalysisParts() const {
+    TAnalysisWindow::TParts parts = TPlotLabForm::AnalysisParts();
+    parts.marksCaption = QStringLiteral("Отметить на графике критическую точку и пересечения");
+    return parts;
 }
 
 void OpenAFCHX() {

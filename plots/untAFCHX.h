@@ -21,6 +21,10 @@ class TfrmAFCHX : public TPlotLabForm {
     TLineSeries* Series3 = nullptr;  // vertical coordinate axis
     QLabel* Label2 = nullptr;        // "I"
     QLabel* Label3 = nullptr;        // "R"
+
+  protected:
+    TAnalysisReport Analyse(const QStringList& texts, double upperFrequency) const override;
+    TAnalysisWindow::TParts AnalysisParts() const override;
 };
 
 // The window while it exists; null before its first opening and after each closing.

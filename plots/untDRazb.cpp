@@ -5,6 +5,7 @@
 #include "curves/ReadoutText.h"
 #include "plots/EquationPicture.h"
 #include "plots/LabChart.h"
+#include "reports/DPartitionReport.h"
 
 #include <tuple>
 
@@ -25,6 +26,7 @@ TPlotLabDesign Design() {
     // Unlike the other two plotting windows, the axis lines stay visible here.
     design.axisLinesVisible = true;
     design.columns = {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")};
+    design.frequencies = kDPartitionFrequencies;
     return design;
 }
 } // namespace
@@ -49,6 +51,35 @@ void TfrmDRazb::ResetAxes() {
 
 void TfrmDRazb::lblRunClick() {
     RunLab(RunDPartition);
+}
+
+TAnalysisReport TfrmDRazb::Analyse(const QStringList& texts, double upperFrequency) const {
+    const auto a = ReadDPartitionFields(texts);
+    const TCharacteristicCoefficients coefficients{a[0], a[1], a[2], a[3]};
+    return DPartitionReport(coefficients, AnalyseDPartition(coefficients), upperFrequency);
+}
+
+TAnalysisWindow::TParts TfrmDRazb::AnalysisParts() const {
+    TAnalysisWindow::TParts parts = TPlotLabForm::AnalysisParts();
+    parts.marksCaption = QStringLiteral("Отметить пересечения с осью a3 и штриховку границы");
+    return parts;
+}
+
+std::vector<THatchedPath> TfrmDRazb::Hatching() const {
+    // The boundary walked with ω increasing from -∞ to +∞: the mirrored branch from its
+    // far end back to ω = 0, then the branch of positive ω; the side with more roots in
+    // the left half-plane is on the left of that walk.
+    THatchedPath path;
+    path.Side = 1;
+    path.Color = clRed;
+    const std::vector<TLabSample>& samples = Samples().All();
+    for (auto sample = samples.rbegin(); sample != samples.rend(); ++sample)
+        if (sample->mirrored)
+            path.Points.push_back({sample->x, sample->y});
+    for (const TLabSample& sample : samples)
+        if (!sample.mirrored)
+            path.Points.push_back({sample.x, sample.y});
+    return {path};
 }
 
 void OpenDRazb() {

@@ -23,6 +23,11 @@ class TfrmDRazb : public TPlotLabForm {
     TLineSeries* Series4 = nullptr; // vertical coordinate axis
     QLabel* Label2 = nullptr;       // "Q"
     QLabel* Label3 = nullptr;       // "P"
+
+  protected:
+    TAnalysisReport Analyse(const QStringList& texts, double upperFrequency) const override;
+    TAnalysisWindow::TParts AnalysisParts() const override;
+    std::vector<THatchedPath> Hatching() const override;
 };
 
 // The window while it exists; null before its first opening and after each closing.

@@ -5,6 +5,7 @@
 #include "curves/ReadoutText.h"
 #include "plots/EquationPicture.h"
 #include "plots/LabChart.h"
+#include "reports/HodographReport.h"
 
 #include <tuple>
 
@@ -24,6 +25,7 @@ TPlotLabDesign Design() {
     design.chartTitle = QStringLiteral("Годограф Михайлова");
     design.axisLinesVisible = false;
     design.columns = {QStringLiteral("ω"), QStringLiteral("P"), QStringLiteral("Q")};
+    design.frequencies = kHodographFrequencies;
     return design;
 }
 } // namespace
@@ -46,7 +48,40 @@ void TfrmGodograf::ResetAxes() {
 }
 
 void TfrmGodograf::lblRunClick() {
+    plotsRefused_ = false;
     RunLab(RunHodograph);
+}
+
+void TfrmGodograf::PlotRefused() {
+    plotsRefused_ = true;
+    RunLab(RunHodograph, true);
+}
+
+void TfrmGodograf::RunAgain() {
+    plotsRefused_ ? PlotRefused() : lblRunClick();
+}
+
+TAnalysisReport TfrmGodograf::Analyse(const QStringList& texts, double upperFrequency) const {
+    const auto a = ReadHodographFields(texts);
+    const TCharacteristicCoefficients coefficients{a[0], a[1], a[2], a[3]};
+    return HodographReport(coefficients, AnalyseMikhailov(coefficients), upperFrequency);
+}
+
+TAnalysisWindow::TParts TfrmGodograf::AnalysisParts() const {
+    TAnalysisWindow::TParts parts = TPlotLabForm::AnalysisParts();
+    parts.plotRefusedCaption = QStringLiteral("Построить годограф, несмотря на вывод");
+    return parts;
+}
+
+QString TfrmGodograf::TitleNote() const {
+    if (!plotsRefused_ || !Samples().OfLatestRun())
+        return QString();
+    // The verdict of the lab's own test, which refused the curve: its two products.
+    const auto a = ReadHodographFields(LatestTexts());
+    const TExtended p0 = static_cast<TExtended>(a[0]) * a[3];
+    const TExtended p1 = static_cast<TExtended>(a[1]) * a[2];
+    return p0 == p1 ? QStringLiteral("(система на границе устойчивости)")
+                    : QStringLiteral("(система неустойчива)");
 }
 
 void OpenGodograf() {

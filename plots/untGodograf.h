@@ -22,6 +22,17 @@ class TfrmGodograf : public TPlotLabForm {
     TLineSeries* Series4 = nullptr; // vertical coordinate axis
     QLabel* Label2 = nullptr;       // "jQ"
     QLabel* Label3 = nullptr;       // "P"
+
+  protected:
+    TAnalysisReport Analyse(const QStringList& texts, double upperFrequency) const override;
+    TAnalysisWindow::TParts AnalysisParts() const override;
+    QString TitleNote() const override;
+    void RunAgain() override;
+    // The curve of a system the stability test refuses, after its notice, titled as such.
+    void PlotRefused() override;
+
+  private:
+    bool plotsRefused_ = false; // the latest run was asked for by PlotRefused
 };
 
 // The window while it exists; null before its first opening and after each closing.

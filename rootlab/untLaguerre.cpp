@@ -1,7 +1,10 @@
 #include "rootlab/untLaguerre.h"
 
+#include "forms/ReportException.h"
+#include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
+#include "reports/RootLabReport.h"
 #include "rootlab/ReportMemo.h"
 #include "roots/RootLabRun.h"
 #include "roots/RootReport.h"
@@ -51,6 +54,33 @@ void TfrmLaguerre::lblRunClick() {
     a3 = ReadField(edta3);
     RunRootSearch(a0, a1, a2, a3);
     ShowRootReport(Status);
+    searched_ = true;
+    RefreshAnalysis();
+}
+
+void TfrmLaguerre::ShowAnalysis() {
+    if (!Analysis)
+        Analysis = new TAnalysisWindow(this, windowTitle(), windowTitle(), {});
+    RefreshAnalysis();
+    Analysis->ShowBesideLab();
+}
+
+void TfrmLaguerre::RefreshAnalysis() {
+    if (!Analysis)
+        return;
+    if (!searched_) {
+        Analysis->SetText(QStringLiteral("Анализ появится после расчёта: введите коэффициенты и "
+                                         "нажмите Enter.\n"));
+        return;
+    }
+    // The analysis may not touch the faults the program reads: the scope keeps them.
+    TFloatStateScope scope;
+    const TRootLabCoefficients coefficients{a0, a1, a2, a3};
+    std::vector<TFoundRoot> roots;
+    for (int k = 1; k <= RootCount && k <= 3; ++k)
+        roots.push_back({Roots[k].Re, Roots[k].Im});
+    Analysis->SetText(
+        RootLabReport(coefficients, AnalyseRootLab(coefficients), roots, Status == rsOk).Text());
 }
 
 void OpenLaguerre() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/AnalysisWindow.h"
 #include "forms/LabForm.h"
 #include "roots/RootFinder.h"
 
@@ -16,9 +17,19 @@ class TfrmLaguerre : public TLabForm {
     // error or a floating-point fault leaves the previous report in place.
     void lblRunClick() override;
 
+    // Opens (or brings up) the analysis window with the analysis of the latest search.
+    void ShowAnalysis() override;
+
     TReportMemo* Memo = nullptr;
+    // The analysis window; null until it was first opened.
+    TAnalysisWindow* Analysis = nullptr;
 
     double a0 = 0, a1 = 0, a2 = 0, a3 = 0;
+
+  private:
+    void RefreshAnalysis();
+
+    bool searched_ = false; // a search has run since the window opened
 };
 
 // The window while it exists; null before its first opening and after each closing.
