@@ -2,7 +2,8 @@
 // and prints, per case, a fingerprint of everything the run produced: every number
 // bit for bit, the texts and the error. Built once with the hardware's extended type
 // and once with the software type, the two outputs must be the same line for line
-// (scripts/compare-extended-builds.sh). A case given as a last argument prints its
+// (scripts/compare-extended-builds.sh); the analysis of each case's coefficients, as its
+// window shows it, is part of the record. A case given as a last argument prints its
 // whole record instead, to show where two builds part. Each line ends with 1 when the
 // case got as far as its computation (the root search, a plotting lab's first sample)
 // and 0 when it stopped before (a notice, a conversion error, a fault at the first
@@ -17,6 +18,10 @@
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
+#include "reports/DPartitionReport.h"
+#include "reports/HodographReport.h"
+#include "reports/NyquistReport.h"
+#include "reports/RootLabReport.h"
 #include "roots/RootFinder.h"
 #include "roots/RootLabRun.h"
 #include "roots/RootReport.h"
@@ -212,6 +217,46 @@ void RunRoots(const QStringList& texts, TRecord& record) {
         record.Add(line.toStdString());
 }
 
+// The analysis of the case's coefficients, as the lab's analysis window shows it at the
+// lab's own range: every number it states is compared too. Texts that do not read give
+// none, as in the window.
+void RecordAnalysis(const std::string& lab, const QStringList& texts, TRecord& record) {
+    TAnalysisReport report;
+    try {
+        if (lab == "roots") {
+            double a[kRootsFieldCount];
+            for (int k = 0; k < kRootsFieldCount; ++k)
+                a[k] = ParseCoefficient(texts[k]);
+            const TRootLabCoefficients c{a[0], a[1], a[2], a[3]};
+            std::vector<TFoundRoot> roots;
+            for (int k = 1; k <= RootCount && k <= 3; ++k)
+                roots.push_back({Roots[k].Re, Roots[k].Im});
+            report = RootLabReport(c, AnalyseRootLab(c), roots, Status == rsOk);
+        } else if (lab == "hodograph") {
+            const auto a = ReadHodographFields(texts);
+            const TCharacteristicCoefficients c{a[0], a[1], a[2], a[3]};
+            report = HodographReport(c, AnalyseMikhailov(c), kHodographFrequencies.upper);
+        } else if (lab == "nyquist") {
+            const auto v = ReadNyquistFields(texts);
+            const TOpenLoopCoefficients c{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+            report = NyquistReport(c, AnalyseNyquist(c), kNyquistFrequencies.upper);
+        } else {
+            const auto a = ReadDPartitionFields(texts);
+            const TCharacteristicCoefficients c{a[0], a[1], a[2], a[3]};
+            report = DPartitionReport(c, AnalyseDPartition(c), kDPartitionFrequencies.upper);
+        }
+    } catch (const std::exception&) {
+        ResetFloatEnvironment();
+        return;
+    }
+    record.Add(report.Text().toStdString());
+    for (const TMarkedPoint& point : report.points) {
+        record.AddNumber("mark x", point.x);
+        record.AddNumber("mark y", point.y);
+    }
+    record.AddNumber("suggested", report.suggestedUpperFrequency);
+}
+
 // Runs one case as its window runs it, after the empty-field check; returns whether the
 // run got as far as its computation (the root search, or a plotting lab's first sample).
 bool RunCase(const std::string& lab, const QStringList& texts, TRecord& record) {
@@ -240,6 +285,7 @@ bool RunCase(const std::string& lab, const QStringList& texts, TRecord& record) 
         record.Add(std::string("error ") + typeid(error).name() + " " + error.what());
         ResetFloatEnvironment();
     }
+    RecordAnalysis(lab, texts, record);
     return searched || !target.samples.Empty();
 }
 
