@@ -2,7 +2,8 @@
 # Takes a screenshot of each of the five windows from the running program under
 # Xvfb: the lab selector, then every lab with its worked example typed in and run
 # the way a student would (keyboard only, driven by xdotool), one of the readout
-# under the pointer on the Nyquist diagram and one of the save dialog there.
+# under the pointer on the Nyquist diagram and one of the save dialog there, and one
+# of the D-partition's analysis beside its lab with the marks on.
 #
 #   BUILD=build      build directory whose Labs is used (built if missing)
 #   LABS=path        the executable to run instead (e.g. an installed one, or the
@@ -199,6 +200,30 @@ shoot_save_dialog() {
   wait_closed "$dialog"
 }
 
+# The analysis of the D-partition's worked example as Ctrl+Shift+A opens it beside the lab,
+# with its marks switched on (four Tabs from the range field reach the switch): both
+# windows in one picture, cut from the screen. Esc closes the analysis again.
+shoot_analysis() {
+  local lab=$1 analysis geometry
+  activate "$lab"
+  xdotool key --clearmodifiers ctrl+shift+a
+  analysis=$(wait_window "Анализ — Д-разбиение")
+  activate "$analysis"
+  for _ in 1 2 3 4; do xdotool key --clearmodifiers Tab; done
+  xdotool key --clearmodifiers space
+  sleep 1.5
+  geometry=$( (xwininfo -id "$(outermost "$lab")"; xwininfo -id "$(outermost "$analysis")") | awk '
+    /Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 }
+    /Height:/ { h = $2; if (n++ == 0 || x < x0) x0 = x; if (n == 1 || y < y0) y0 = y
+                if (x + w > x1) x1 = x + w; if (y + h > y1) y1 = y + h }
+    END { printf "%dx%d+%d+%d", x1 - x0, y1 - y0, x0, y0 }')
+  import -window root -crop "$geometry" +repage "$OUT/analysis.png"
+  echo "$OUT/analysis.png"
+  xdotool key --clearmodifiers Escape
+  wait_closed "$analysis"
+}
+
 # One lab at a time: the radio button that opens it is one arrow press further
 # down than the previous one (the selector keeps its choice between labs).
 run_lab() {
@@ -213,6 +238,7 @@ run_lab() {
   type_coefficients "$@"
   shoot "$lab" "$name"
   [ "$name" = nyquist ] && shoot_readout "$lab" && shoot_save_dialog "$lab"
+  [ "$name" = dpartition ] && shoot_analysis "$lab"
   extra=$(other_windows "$selector" "$lab")
   if [ -n "$extra" ]; then
     echo "screenshots: \"$caption\" opened another window: $extra" >&2
@@ -246,4 +272,4 @@ if kill -0 "$labs_pid" 2>/dev/null; then
 fi
 wait "$labs_pid" || die "the program ended with status $?"
 labs_pid=""
-echo "screenshots: five windows, a readout and the save dialog in $OUT"
+echo "screenshots: five windows, a readout, the save dialog and an analysis in $OUT"
