@@ -111,6 +111,10 @@ TAnalysisWindow::TAnalysisWindow(QWidget* lab, const QString& title, const QStri
 }
 
 void TAnalysisWindow::SetText(const QString& text) {
+    // Laying the text out again is most of what the analysis adds to a run: a run of the
+    // same system (Enter pressed again, a zoom undone) keeps the text as it is.
+    if (text == Report->toPlainText())
+        return;
     // The place the student was reading stays where it was when a run brings new numbers.
     const int scrolled = Report->verticalScrollBar()->value();
     Report->setPlainText(text);
