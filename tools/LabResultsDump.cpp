@@ -17,13 +17,13 @@
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
+#include "numeric/DecimalText.h"
 #include "roots/RootFinder.h"
 #include "roots/RootLabRun.h"
 #include "roots/RootReport.h"
 #include "tests/support/FakePlotTarget.h"
 
 #include <QCoreApplication>
-#include <charconv>
 #include <cinttypes>
 #include <cmath>
 #include <cstdint>
@@ -34,14 +34,6 @@
 #include <typeinfo>
 
 namespace {
-
-// Numbers as "%.17g" or "%.3f" would write them, but never in the C library's
-// locale (the toolkit sets it from the environment; a Russian one writes a comma).
-std::string NumberText(double value, std::chars_format format, int precision) {
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value, format, precision);
-    return std::string(text, written.ptr);
-}
 
 // The record of one case: appended text, hashed as it grows.
 class TRecord {
@@ -65,7 +57,9 @@ class TRecord {
         if (keep_) {
             char line[80];
             std::snprintf(line, sizeof line, "%s %016" PRIx64 " ", what, bits);
-            text_ += line + NumberText(value, std::chars_format::general, 17) + "\n";
+            // As "%.17g" writes it, but never in the C library's locale (the toolkit sets
+            // it from the environment; a Russian one writes a comma).
+            text_ += line + GeneralDecimalText(value, 17) + "\n";
         }
     }
     std::uint64_t Hash() const { return hash_; }
