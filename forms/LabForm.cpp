@@ -3,6 +3,7 @@
 #include "forms/FormStyle.h"
 #include "forms/KeystrokeFilter.h"
 #include "forms/LinkLabel.h"
+#include "forms/OtherWindowsDisabled.h"
 #include "forms/ReportException.h"
 #include "forms/ShowNotice.h"
 #include "ground/Regional.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 
 namespace {
 
@@ -119,36 +119,11 @@ QList<QLineEdit*> TLabForm::CoefficientFields() const {
 }
 
 int TLabForm::ShowModal() {
-    // Disabling a window takes the focus from its controls, so each window's
-    // focused control is remembered here and given back afterwards.
-    struct Disabled {
-        QPointer<QWidget> window;
-        QPointer<QWidget> focus;
-    };
-    const QPointer<QWidget> previous = QApplication::activeWindow();
-    QList<Disabled> disabled;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible() && window->isEnabled()) {
-            disabled.append(Disabled{window, window->focusWidget()});
-            window->setEnabled(false);
-        }
-    }
+    TOtherWindowsDisabled others(this);
     CentreOnScreen(this);
     edta0->setFocus();
     const int code = exec();
-    for (const Disabled& entry : disabled) {
-        if (!entry.window)
-            continue;
-        entry.window->setEnabled(true);
-        if (entry.focus)
-            entry.focus->setFocus(Qt::ActiveWindowFocusReason);
-    }
-    // Where the platform reported no active window, the selector is the one to go back to.
-    QWidget* reactivate = previous ? previous.data() : nullptr;
-    if (!reactivate && !disabled.isEmpty())
-        reactivate = disabled.first().window;
-    if (reactivate)
-        reactivate->activateWindow();
+    others.Restore();
     return code;
 }
 
