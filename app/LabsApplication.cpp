@@ -1,6 +1,9 @@
 #include "app/LabsApplication.h"
 
 #include "app/ToolkitTranslation.h"
+#ifdef Q_OS_WASM
+#include "app/BrowserEnvironment.h"
+#endif
 #include "forms/ApplicationTitle.h"
 #include "forms/ReportException.h"
 #include "ground/FloatEnv.h"
@@ -13,6 +16,9 @@ LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, ar
     ReadRegionalSettings();
     InstallToolkitTranslation();
     SetApplicationTitle(TitleFromExecutableName(QCoreApplication::applicationFilePath()));
+#ifdef Q_OS_WASM
+    PrepareBrowserEnvironment();
+#endif
 }
 
 bool LabsApplication::notify(QObject* receiver, QEvent* event) {
