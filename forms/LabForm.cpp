@@ -35,6 +35,20 @@ class TopLineBevel : public QFrame {
     }
 };
 
+// The character a key press types. The browser's platform gives Enter and Esc none,
+// where a desktop gives CR and ESC, on which the keystroke filter acts.
+QString TypedText(const QKeyEvent* event) {
+#ifdef Q_OS_WASM
+    if (event->text().isEmpty()) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return QStringLiteral("\r");
+        if (event->key() == Qt::Key_Escape)
+            return QStringLiteral("\x1b");
+    }
+#endif
+    return event->text();
+}
+
 } // namespace
 
 TLabForm::TLabForm(const QString& caption, const QSize& clientSize, const LabPanelLayout& layout)
@@ -159,7 +173,7 @@ bool TLabForm::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     auto* field = qobject_cast<QLineEdit*>(watched);
-    const QString text = keyEvent->text();
+    const QString text = TypedText(keyEvent);
     // Keys that produce no character (arrows, Home, End, Delete, Tab) pass untouched.
     const int code = keyEvent->key();
     if (!field || text.isEmpty() || code == Qt::Key_Tab || code == Qt::Key_Backtab ||
