@@ -3,6 +3,7 @@
 #include "forms/ShowNotice.h"
 #include "plots/SaveToFile.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -83,6 +85,17 @@ void SaveFileAs(QWidget* parent, const QString& caption, const QString& baseName
                 const std::function<bool(QIODevice& file, int type)>& write) {
     auto* dialog = new TDownloadDialog(parent, caption, baseName, types);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Back in the lab window afterwards, keys go on to work there (its shortcuts act
+    // only in the active window), whichever way the window closed.
+    const QPointer<QWidget> window = QApplication::activeWindow();
+    const QPointer<QWidget> focus = window ? window->focusWidget() : nullptr;
+    QObject::connect(dialog, &QDialog::finished, dialog, [window, focus] {
+        if (!window)
+            return;
+        window->activateWindow();
+        if (focus)
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+    });
     QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, types, write] {
         const auto [name, type] = dialog->Choice(types);
         QBuffer file;
