@@ -3,6 +3,7 @@
 #include "app/ToolkitTranslation.h"
 #ifdef Q_OS_WASM
 #include "app/BrowserEnvironment.h"
+#include "app/BrowserProbe.h"
 #endif
 #include "forms/ApplicationTitle.h"
 #include "forms/ReportException.h"
@@ -18,6 +19,7 @@ LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, ar
     SetApplicationTitle(TitleFromExecutableName(QCoreApplication::applicationFilePath()));
 #ifdef Q_OS_WASM
     PrepareBrowserEnvironment();
+    InstallBrowserProbe();
 #endif
 }
 
