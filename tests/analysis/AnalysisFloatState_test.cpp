@@ -12,9 +12,9 @@
 // The program reads the sticky flags to report its own faults: the analysis leaves
 // them, and the rest of the floating-point state, as it found them.
 
-// WebAssembly has no floating-point status flags nor other rounding modes: its <cfenv>
-// names none (the build defines the software arithmetic's three), and the hardware part
-// of the checks below is empty there.
+// WebAssembly has no floating-point status flags: its <cfenv> names none (the build
+// defines the software arithmetic's three), and the hardware part of the checks below is
+// empty there.
 #if !defined(FE_INEXACT)
 #define FE_INEXACT 0
 #define FE_UNDERFLOW 0
@@ -60,10 +60,11 @@ TEST(AnalysisFloatState, AnalysisLeavesTheFlagsAsItFoundThem) {
     SetSoftFlags(0);
 }
 
-#if defined(FE_UPWARD)
 TEST(AnalysisFloatState, AnalysisRoundsToNearestWhateverTheCallerSet) {
     const TNyquistAnalysis nearest = AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 5});
     ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
+    if (std::fegetround() != FE_UPWARD)
+        GTEST_SKIP() << "the platform rounds to nearest only";
     const TNyquistAnalysis upward = AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 5});
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
     std::fesetround(FE_TONEAREST);
@@ -75,6 +76,5 @@ TEST(AnalysisFloatState, AnalysisRoundsToNearestWhateverTheCallerSet) {
                   ToLongDouble(nearest.gainCrossovers[i].phaseDegrees));
     }
 }
-#endif
 
 } // namespace
