@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <emscripten.h>
+
 namespace {
 
 // On a desktop the window manager activates each window that opens, so that the keys
@@ -61,4 +63,12 @@ void PrepareBrowserEnvironment() {
     // The page runs Labs.wasm; the C library names the program "this.program".
     SetApplicationTitle(TitleFromExecutableName(QStringLiteral("Labs.wasm")));
     qApp->installEventFilter(new TActivateShownWindows(qApp));
+    // The program ends with its last window, but a page stays: it is told, and says how
+    // to start again (packaging/web/index.html), rather than go on showing the last picture.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] {
+        EM_ASM({
+            if (globalThis.labsEnded)
+                globalThis.labsEnded();
+        });
+    });
 }
