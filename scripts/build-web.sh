@@ -63,4 +63,5 @@ packed=0
 for file in "${files[@]}"; do
   packed=$((packed + $(gzip -9 -c "$file" | wc -c)))
 done
-echo "The page is in $site: $((raw / 1024)) KiB to download, $((packed / 1024)) KiB compressed (gzip -9)"
+megabytes() { awk -v bytes="$1" 'BEGIN { printf "%.1f MB", bytes / 1e6 }'; }
+echo "The page is in $site: $(megabytes "$raw") to download, $(megabytes "$packed") compressed (gzip -9)"
