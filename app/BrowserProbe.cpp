@@ -85,7 +85,8 @@ QJsonObject Window(const QWidget* window) {
             {"place", Place(window)}};
 }
 
-// The box on top: the program's error box (a message box) or its notice.
+// The box on top: the program's error box (a message box), its notice, or another
+// modal window of its own (the download window).
 QJsonObject Box(const QWidget* modal) {
     QJsonObject box{{"name", modal->objectName()}, {"title", modal->windowTitle()}};
     if (const auto* message = qobject_cast<const QMessageBox*>(modal)) {
@@ -102,12 +103,15 @@ QJsonObject Lab(const TLabForm* lab) {
     for (const QLineEdit* field : lab->CoefficientFields())
         fields[field->objectName()] = field->text();
     QJsonObject result{{"name", lab->objectName()}, {"fields", fields}};
-    if (const TChart* chart = lab->findChild<TChart*>()) {
+    if (TChart* chart = lab->findChild<TChart*>()) {
         QJsonArray captions;
         for (const QLabel* caption : chart->findChildren<QLabel*>())
             captions.append(Place(caption));
+        const QJsonArray ranges{chart->BottomAxis()->Minimum(), chart->BottomAxis()->Maximum(),
+                                chart->LeftAxis()->Minimum(), chart->LeftAxis()->Maximum()};
         result["chart"] = QJsonObject{{"place", Place(chart)},
                                       {"plot", Rectangle(chart->PlotRect())},
+                                      {"ranges", ranges},
                                       {"draws", chart->DrawCount()},
                                       {"captions", captions}};
     }
