@@ -290,7 +290,33 @@ try {
       `${shot}: the plotting rectangle (${result.plotPixels} pixels, ${result.curvePixels} of ` +
       `the curves' colours) is the Linux build's pixel for pixel`, JSON.stringify(result));
     console.log(`     (the whole chart, texts included: ${result.chartDiffering} pixels differ)`);
-    return drawn;
+    return { drawn, chart, linuxPng: Buffer.from(linuxPng, 'base64') };
+  }
+
+  // A picture the program handed out (copied or saved) against the Linux build's chart.
+  async function checkExported(what, png, reference) {
+    fs.writeFileSync(path.join(out, `${what.replaceAll(' ', '-')}.png`), png);
+    const result = await comparePictures(what, png, reference.linuxPng, reference.chart);
+    delete result.diffPng;
+    check(result.chartDiffering === 0, `${what}: the Linux build's picture pixel for pixel`,
+      JSON.stringify(result));
+  }
+  const downloaded = async (name) => {
+    const file = path.join(downloads, name);
+    for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await sleep(100);
+    check(fs.existsSync(file), `${name} is downloaded`);
+    await sleep(200); // written whole
+    return fs.readFileSync(file);
+  };
+  // Ctrl+S, the type chosen in the download window (0: PNG, 1: SVG, 2: PDF), Enter.
+  async function savePicture(type) {
+    await press('KeyS', ['Control']);
+    await waitFor('the save window', (s) => s.box?.name === 'SaveFileDialog');
+    await press('Tab');
+    for (let i = 0; i < type; ++i) await press('ArrowDown');
+    await press('Enter');
+    await waitFor('the save window to close, back in the lab', (s) => !s.box &&
+      s.focus?.class === 'QLineEdit');
   }
 
   // The Mikhailov hodograph: 1, 3, 3, 1; a system on the stability boundary first.
@@ -303,7 +329,66 @@ try {
 
   // The Nyquist diagram: 1, 3, 3, 1 over 0, 0, 1.
   state = await openLab('frmAFCHX', 1);
-  await checkPicture('frmAFCHX', 'nyquist', ['1', '3', '3', '1', '0', '0', '1']);
+  const nyquist = await checkPicture('frmAFCHX', 'nyquist', ['1', '3', '3', '1', '0', '0', '1']);
+  // The picture copied (Ctrl+Shift+C) and saved as PNG, SVG and PDF downloads (Ctrl+S).
+  await press('KeyC', ['Control', 'Shift']);
+  let copiedPicture = null;
+  for (let i = 0; i < 100 && !copiedPicture; ++i) {
+    await sleep(50);
+    copiedPicture = await page.evaluate(async () => {
+      for (const item of await navigator.clipboard.read()) {
+        if (!item.types.includes('image/png'))
+          continue;
+        const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+        let binary = '';
+        for (const byte of bytes) binary += String.fromCharCode(byte);
+        return btoa(binary);
+      }
+      return null;
+    });
+  }
+  check(copiedPicture, 'Ctrl+Shift+C puts the picture on the clipboard');
+  await checkExported('the copied picture', Buffer.from(copiedPicture, 'base64'), nyquist);
+  await savePicture(0);
+  await checkExported('the saved PNG', await downloaded('АФЧХ.png'), nyquist);
+  await savePicture(1);
+  const svg = (await downloaded('АФЧХ.svg')).toString('utf8');
+  check(svg.includes('<svg') && svg.includes('Liberation Sans'),
+    'the saved SVG is a drawing whose texts name the font they were drawn with');
+  await savePicture(2);
+  check((await downloaded('АФЧХ.pdf')).subarray(0, 5).toString() === '%PDF-',
+    'the saved PDF is one');
+
+  // The mouse: the context menu on a right click without motion, closed by Esc; a zoom
+  // by a drag to the right and down, undone by a drag up and to the left.
+  const place = nyquist.chart.place;
+  const plot = nyquist.chart.plot;
+  const at = (dx, dy) => [place.x + plot.x + dx, place.y + plot.y + dy];
+  await page.mouse.click(...at(100, 100), { button: 'right' });
+  state = await waitFor('the context menu', (s) => s.windows.some((w) => w.class === 'QMenu'));
+  await press('Escape');
+  await waitFor('the context menu to close', (s) => !s.windows.some((w) => w.class === 'QMenu'));
+  check(true, 'a right click opens the chart\'s menu, Esc closes it');
+  const ranges = (await probe()).lab.chart.ranges;
+  const drag = async (from, to) => {
+    await page.mouse.move(...from);
+    await page.mouse.down();
+    for (let k = 1; k <= 5; ++k)
+      await page.mouse.move(from[0] + (to[0] - from[0]) * k / 5, from[1] + (to[1] - from[1]) * k / 5);
+    await page.mouse.up();
+  };
+  await drag(at(60, 60), at(220, 200));
+  state = await waitFor('the zoom', (s) => JSON.stringify(s.lab.chart.ranges) !==
+    JSON.stringify(ranges));
+  const zoomed = state.lab.chart.ranges;
+  check(zoomed[0] > ranges[0] && zoomed[1] < ranges[1] && zoomed[2] > ranges[2] &&
+    zoomed[3] < ranges[3], 'a drag to the right and down zooms into its rectangle',
+    JSON.stringify([ranges, zoomed]));
+  await drag(at(220, 200), at(60, 60));
+  state = await waitFor('the zoom undone', (s) => JSON.stringify(s.lab.chart.ranges) ===
+    JSON.stringify(ranges));
+  check(true, 'a drag up and to the left undoes the zoom');
+  await page.mouse.move(5, 5);
   // Enter to the picture, on the page's clock: from the key press as the program received
   // it to the end of the chart's painting; of that, the run (until the program is free
   // again) and the drawing. Nine runs, the medians.
