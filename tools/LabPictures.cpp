@@ -31,8 +31,13 @@ void Press(QWidget* field, int key, const QString& text) {
 }
 
 // Types the coefficients into the fields in their order and presses Enter in the last,
-// then saves the window as the screen shows it.
-bool Picture(TLabForm* window, const QStringList& coefficients, const QString& file) {
+// then saves the window as the screen shows it. The unit's global reference holds the
+// window meanwhile, as when the selector opens it (the root lab writes its report into
+// the window the reference holds).
+template <class Form>
+bool Picture(Form*& reference, const QStringList& coefficients, const QString& file) {
+    const std::unique_ptr<Form> window(new Form);
+    reference = window.get();
     window->show();
     QApplication::processEvents();
     const QList<QLineEdit*> fields = window->CoefficientFields();
@@ -44,7 +49,7 @@ bool Picture(TLabForm* window, const QStringList& coefficients, const QString& f
     Press(fields[coefficients.size() - 1], Qt::Key_Return, QStringLiteral("\r"));
     QApplication::processEvents();
     const bool saved = window->grab().toImage().save(file);
-    window->hide();
+    reference = nullptr;
     return saved;
 }
 
@@ -59,16 +64,11 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
     // The worked examples of the README and the screenshots.
-    const std::unique_ptr<TLabForm> roots(new TfrmLaguerre);
-    const std::unique_ptr<TLabForm> hodograph(new TfrmGodograf);
-    const std::unique_ptr<TLabForm> nyquist(new TfrmAFCHX);
-    const std::unique_ptr<TLabForm> dpartition(new TfrmDRazb);
     const bool saved =
-        Picture(roots.get(), {"-6", "11", "-6", "1"}, folder.filePath("roots.png")) &&
-        Picture(hodograph.get(), {"1", "3", "3", "1"}, folder.filePath("hodograph.png")) &&
-        Picture(nyquist.get(), {"1", "3", "3", "1", "0", "0", "1"},
-                folder.filePath("nyquist.png")) &&
-        Picture(dpartition.get(), {"1", "3", "3", "0"}, folder.filePath("dpartition.png"));
+        Picture(frmLaguerre, {"-6", "11", "-6", "1"}, folder.filePath("roots.png")) &&
+        Picture(frmGodograf, {"1", "3", "3", "1"}, folder.filePath("hodograph.png")) &&
+        Picture(frmAFCHX, {"1", "3", "3", "1", "0", "0", "1"}, folder.filePath("nyquist.png")) &&
+        Picture(frmDRazb, {"1", "3", "3", "0"}, folder.filePath("dpartition.png"));
     if (!saved) {
         std::fprintf(stderr, "%s: could not save the pictures in %s\n", argv[0], argv[1]);
         return 1;

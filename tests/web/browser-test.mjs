@@ -180,6 +180,7 @@ try {
   check(JSON.stringify(state.lab.report) === JSON.stringify(['Результаты:', '', ...roots]),
     'the roots of (p - 1)(p - 2)(p - 3) are reported', JSON.stringify(state.lab.report));
   await page.screenshot({ path: path.join(out, 'roots.png') });
+  await recordWindow('roots', 'frmLaguerre');
   // A text that is no number: the error box names it.
   await fill(['1-']);
   await expectBox('a text that is no number', 'QMessageBox',
@@ -187,14 +188,13 @@ try {
   await closeLab('frmLaguerre');
 
   // --- the plotting labs and their pictures ----------------------------------------------
-  // The pictures are compared in the page's own context: a second tab would put this one
-  // in the background, where the browser stops drawing it.
-  const comparer = page;
-  // Compares the browser's picture of a chart with the Linux build's, both PNGs: every
+  // Compares the browser's picture of a chart with the Linux build's, both PNGs, in the
+  // page's own context (a second tab would put this one in the background, where the
+  // browser stops drawing it): every
   // pixel of the plotting rectangle but the captions lying on it (the curves, the axis
   // lines, the grid), and, for the record, every pixel of the chart.
   async function comparePictures(name, browserPng, linuxPng, chart) {
-    return comparer.evaluate(async (a, b, plot, captions, w, h) => {
+    return page.evaluate(async (a, b, plot, captions, w, h) => {
       const load = (data) => new Promise((resolve, reject) => {
         const image = new Image();
         image.onload = () => resolve(image);
@@ -265,7 +265,7 @@ try {
     await page.screenshot({ path: path.join(out, `${shot}.png`) });
     // The Linux picture is the window's; the chart lies in its top-left corner.
     const linuxWindow = fs.readFileSync(path.join(linuxShots, `${shot}.png`));
-    const linuxPng = await comparer.evaluate(async (data, w, h) => {
+    const linuxPng = await page.evaluate(async (data, w, h) => {
       const image = await new Promise((resolve, reject) => {
         const i = new Image();
         i.onload = () => resolve(i);
@@ -290,7 +290,25 @@ try {
       `${shot}: the plotting rectangle (${result.plotPixels} pixels, ${result.curvePixels} of ` +
       `the curves' colours) is the Linux build's pixel for pixel`, JSON.stringify(result));
     console.log(`     (the whole chart, texts included: ${result.chartDiffering} pixels differ)`);
+    await recordWindow(shot, name);
     return { drawn, chart, linuxPng: Buffer.from(linuxPng, 'base64') };
+  }
+
+  // The whole lab window against the Linux build's picture of it, for the record (a text
+  // caret's blink may fall either way).
+  async function recordWindow(shot, name) {
+    const place = windowNamed(await probe(), name).place;
+    const canvas = await page.$eval('#screen', (c) => {
+      const r = c.getBoundingClientRect();
+      return { x: r.x, y: r.y };
+    });
+    const png = await page.screenshot({ clip: { x: canvas.x + place.x, y: canvas.y + place.y,
+      width: place.w, height: place.h } });
+    const linux = fs.readFileSync(path.join(linuxShots, `${shot}.png`));
+    const result = await comparePictures(shot, png, linux,
+      { plot: { x: 0, y: 0, w: 0, h: 0 }, captions: [], place });
+    figures[`${shot}WindowPixelsDiffering`] = result.chartDiffering;
+    console.log(`     (the whole window against Linux's: ${result.chartDiffering} pixels differ)`);
   }
 
   // A picture the program handed out (copied or saved) against the Linux build's chart.
