@@ -188,11 +188,11 @@ try {
   await closeLab('frmLaguerre');
 
   // --- the plotting labs and their pictures ----------------------------------------------
-  // Compares the browser's picture of a chart with the Linux build's, both PNGs, in the
-  // page's own context (a second tab would put this one in the background, where the
-  // browser stops drawing it): every
+  // Compares the browser's picture of a chart with the Linux build's, both PNGs: every
   // pixel of the plotting rectangle but the captions lying on it (the curves, the axis
-  // lines, the grid), and, for the record, every pixel of the chart.
+  // lines, the grid), and, for the record, every pixel of the chart. In the page's own
+  // context: a second tab would put this one in the background, where the browser stops
+  // drawing it.
   async function comparePictures(name, browserPng, linuxPng, chart) {
     return page.evaluate(async (a, b, plot, captions, w, h) => {
       const load = (data) => new Promise((resolve, reject) => {
