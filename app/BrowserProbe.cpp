@@ -3,7 +3,6 @@
 #include "app/untMain.h"
 #include "chart/Chart.h"
 #include "forms/LabForm.h"
-#include "forms/ShowNotice.h"
 #include "ground/Regional.h"
 #include "rootlab/ReportMemo.h"
 #include "rootlab/untLaguerre.h"

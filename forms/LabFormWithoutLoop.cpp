@@ -1,5 +1,6 @@
-#include "forms/FormStyle.h"
 #include "forms/LabForm.h"
+
+#include "forms/FormStyle.h"
 #include "forms/OtherWindowsDisabled.h"
 
 #include <QLineEdit>
