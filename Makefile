@@ -210,3 +210,43 @@ export LABS_QT_WEB
 
 qt-web:
 	@bash scripts/build-qt-web.sh
+
+.PHONY: web run-web test-web test-web-logic compare-builds-web
+
+WEB_BUILD ?= build-web
+PORT ?= 8080
+
+# The browser version (scripts/build-web.sh): Qt for WebAssembly (qt-web), the program
+# built with Debian's emscripten in $(WEB_BUILD), and the page laid out in
+# $(WEB_BUILD)/site, a folder any static web server can serve.
+web:
+	@bash scripts/install-web-deps.sh
+	WEB_BUILD=$(WEB_BUILD) JOBS=$(JOBS) WERROR=$(WERROR) bash scripts/build-web.sh
+
+# The page served on this machine alone (http://localhost:$(PORT)/; Ctrl+C stops).
+run-web: web
+	node scripts/serve-web.mjs $(WEB_BUILD)/site $(PORT)
+
+# The logic tests of the browser build, each run under Node.
+test-web-logic: WERROR = ON
+test-web-logic:
+	@bash scripts/install-web-deps.sh
+	WEB_BUILD=$(WEB_BUILD) JOBS=$(JOBS) WERROR=$(WERROR) TARGETS=tests bash scripts/build-web.sh
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The page in Debian's headless Chromium, driven as a student uses it, its charts
+# compared with the Linux build's pictures (scripts/test-web.sh).
+test-web: WERROR = ON
+test-web: build web
+	BUILD=$(BUILD) WEB_BUILD=$(WEB_BUILD) bash scripts/test-web.sh
+
+# Every lab over random coefficients, the browser build's results tool under Node
+# against the Linux build's, compared bit for bit (as compare-builds).
+compare-builds-web: WERROR = ON
+compare-builds-web: build
+	@bash scripts/install-web-deps.sh
+	WEB_BUILD=$(WEB_BUILD) JOBS=$(JOBS) WERROR=$(WERROR) TARGETS=lab_results_dump \
+	  bash scripts/build-web.sh
+	HARDWARE_BUILD=$(BUILD) OTHER_NAME=browser \
+	  OTHER_DUMP="node --no-experimental-fetch scripts/run-in-node.js $(WEB_BUILD)/tools/lab_results_dump.js" \
+	  bash scripts/compare-extended-builds.sh

@@ -1,6 +1,10 @@
 #include "app/LabsApplication.h"
 
 #include "app/ToolkitTranslation.h"
+#ifdef Q_OS_WASM
+#include "app/BrowserEnvironment.h"
+#include "app/BrowserProbe.h"
+#endif
 #include "forms/ApplicationTitle.h"
 #include "forms/ReportException.h"
 #include "ground/FloatEnv.h"
@@ -13,6 +17,10 @@ LabsApplication::LabsApplication(int& argc, char** argv) : QApplication(argc, ar
     ReadRegionalSettings();
     InstallToolkitTranslation();
     SetApplicationTitle(TitleFromExecutableName(QCoreApplication::applicationFilePath()));
+#ifdef Q_OS_WASM
+    PrepareBrowserEnvironment();
+    InstallBrowserProbe();
+#endif
 }
 
 bool LabsApplication::notify(QObject* receiver, QEvent* event) {

@@ -8,8 +8,13 @@
 void InstallToolkitTranslation() {
     // Owned by the application object: it must outlive every window that reads it.
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+#ifdef Q_OS_WASM
+    // The browser build carries the translations it offers (app/CMakeLists.txt).
+    const QString folder = QStringLiteral(":/translations");
+#else
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

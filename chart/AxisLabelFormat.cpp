@@ -1,6 +1,7 @@
 #include "chart/AxisLabelFormat.h"
 
 #include "ground/Regional.h"
+#include "numeric/DecimalText.h"
 
 #include <charconv>
 #include <cmath>
@@ -16,14 +17,12 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
-// std::to_chars, not the printf family: it writes the same correctly rounded digits
-// but never the C library's locale, whose decimal point is a comma once the toolkit
-// has set that locale from a Russian environment.
+// to_chars' text, not the printf family's: the same correctly rounded digits but never
+// the C library's locale, whose decimal point is a comma once the toolkit has set that
+// locale from a Russian environment.
 DecimalDigits Expand(double magnitude, int digits) {
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::scientific, digits - 1);
-    const std::string_view text(buffer, std::size_t(written.ptr - buffer));
+    const std::string written = ScientificDecimalText(magnitude, digits - 1);
+    const std::string_view text(written);
     const std::size_t e = text.find('e');
     DecimalDigits result;
     for (std::size_t i = 0; i < e; ++i)

@@ -1,6 +1,6 @@
 #include "curves/SamplesText.h"
 
-#include <charconv>
+#include "numeric/DecimalText.h"
 
 namespace {
 
@@ -41,11 +41,9 @@ QChar CsvFieldSeparator(QChar decimal) {
 }
 
 QString ExactNumberText(double value, QChar decimal) {
-    // to_chars without a format or precision gives the shortest text that reads
-    // back as the same double, fixed or with an exponent, whichever is shorter.
-    char buffer[32];
-    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    // The shortest text that reads back as the same double, fixed or with an exponent,
+    // whichever is shorter.
+    QString text = QString::fromStdString(ShortestDecimalText(value));
     text.replace(QLatin1Char('.'), decimal);
     return text;
 }

@@ -2,8 +2,7 @@
 
 #include "forms/KeystrokeFilter.h"
 #include "forms/ReportException.h"
-#include "forms/SaveFileDialog.h"
-#include "forms/SaveToFile.h"
+#include "forms/SaveFileAs.h"
 #include "ground/Regional.h"
 
 #include <QAction>
@@ -177,12 +176,9 @@ void TAnalysisWindow::CopyText() {
 void TAnalysisWindow::SaveText() {
     // The text is taken before the dialog: what is saved is the analysis the user asked for.
     const QByteArray text = Text().toUtf8();
-    const TSaveChoice choice =
-        ChooseSaveFile(this, QStringLiteral("Сохранить анализ"), saveName_,
-                       {{QStringLiteral("Текст (*.txt)"), QStringLiteral("txt")}});
-    if (choice.path.isEmpty())
-        return;
-    SaveToFile(choice.path, [&](QIODevice& file) { return file.write(text) == text.size(); });
+    SaveFileAs(this, QStringLiteral("Сохранить анализ"), saveName_,
+               {{QStringLiteral("Текст (*.txt)"), QStringLiteral("txt")}},
+               [text](QIODevice& file, int) { return file.write(text) == text.size(); });
 }
 
 bool TAnalysisWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -21,7 +21,14 @@ QFont FormFont() {
 } // namespace
 
 void ApplyFormFrame(QWidget* form, const QSize& clientSize) {
-    form->setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+#ifdef Q_OS_WASM
+    // The browser's platform shows every other kind of window full screen and without
+    // its frame; the program's windows are fixed-size ones with a caption.
+    const Qt::WindowType type = Qt::Dialog;
+#else
+    const Qt::WindowType type = Qt::Window;
+#endif
+    form->setWindowFlags(type | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     form->setFixedSize(clientSize);

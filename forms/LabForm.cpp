@@ -4,6 +4,7 @@
 #include "forms/FormStyle.h"
 #include "forms/KeystrokeFilter.h"
 #include "forms/LinkLabel.h"
+#include "forms/OtherWindowsDisabled.h"
 #include "forms/ReportException.h"
 #include "forms/ShowNotice.h"
 #include "ground/Regional.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPointer>
 
 namespace {
 
@@ -36,6 +36,20 @@ class TopLineBevel : public QFrame {
         painter.drawLine(0, 1, width() - 1, 1);
     }
 };
+
+// The character a key press types. The browser's platform gives Enter and Esc none,
+// where a desktop gives CR and ESC, on which the keystroke filter acts.
+QString TypedText(const QKeyEvent* event) {
+#ifdef Q_OS_WASM
+    if (event->text().isEmpty()) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return QStringLiteral("\r");
+        if (event->key() == Qt::Key_Escape)
+            return QStringLiteral("\x1b");
+    }
+#endif
+    return event->text();
+}
 
 } // namespace
 
@@ -135,36 +149,11 @@ QList<QLineEdit*> TLabForm::CoefficientFields() const {
 }
 
 int TLabForm::ShowModal() {
-    // Disabling a window takes the focus from its controls, so each window's
-    // focused control is remembered here and given back afterwards.
-    struct Disabled {
-        QPointer<QWidget> window;
-        QPointer<QWidget> focus;
-    };
-    const QPointer<QWidget> previous = QApplication::activeWindow();
-    QList<Disabled> disabled;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible() && window->isEnabled()) {
-            disabled.append(Disabled{window, window->focusWidget()});
-            window->setEnabled(false);
-        }
-    }
+    TOtherWindowsDisabled others(this);
     CentreOnScreen(this);
     edta0->setFocus();
     const int code = exec();
-    for (const Disabled& entry : disabled) {
-        if (!entry.window)
-            continue;
-        entry.window->setEnabled(true);
-        if (entry.focus)
-            entry.focus->setFocus(Qt::ActiveWindowFocusReason);
-    }
-    // Where the platform reported no active window, the selector is the one to go back to.
-    QWidget* reactivate = previous ? previous.data() : nullptr;
-    if (!reactivate && !disabled.isEmpty())
-        reactivate = disabled.first().window;
-    if (reactivate)
-        reactivate->activateWindow();
+    others.Restore();
     return code;
 }
 
@@ -200,7 +189,7 @@ bool TLabForm::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     auto* field = qobject_cast<QLineEdit*>(watched);
-    const QString text = keyEvent->text();
+    const QString text = TypedText(keyEvent);
     // Keys that produce no character (arrows, Home, End, Delete, Tab) pass untouched.
     const int code = keyEvent->key();
     if (!field || text.isEmpty() || code == Qt::Key_Tab || code == Qt::Key_Backtab ||

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -33,6 +35,13 @@ class TLabForm : public QDialog {
     // again afterwards; the window that was active before gets the activation and
     // its focus back. Returns the result code once the window has closed.
     int ShowModal();
+#ifdef Q_OS_WASM
+    // The same in the browser, which runs one nested event loop at most, and the
+    // window's message boxes need it: the window is shown modally without a loop of
+    // its own and this returns at once. Once it has closed and the other windows are
+    // back, `closed` is called, and the window is destroyed.
+    void ShowModalWithoutLoop(std::function<void()> closed);
+#endif
 
     // The run handler: the click of lblRun, and Enter in a field.
     virtual void lblRunClick() = 0;
@@ -85,8 +94,19 @@ class TLabForm : public QDialog {
 // Creates a lab window, keeps the unit's global reference set while it exists,
 // shows it modally centred on the screen, destroys it and clears the reference.
 // A window whose construction fails leaves the reference null; the error goes on
-// to the caller's report.
+// to the caller's report. In the browser this returns while the window is open, and
+// the rest follows once it has closed.
 template <class Form> void OpenLabForm(Form*& reference) {
+#ifdef Q_OS_WASM
+    reference = nullptr;
+    Form* const form = new Form();
+    reference = form;
+    Form** const held = &reference; // a unit's global: it outlives the window
+    form->ShowModalWithoutLoop([held, form] {
+        if (*held == form)
+            *held = nullptr;
+    });
+#else
     struct Clear {
         Form*& ref;
         ~Clear() {
@@ -97,4 +117,5 @@ template <class Form> void OpenLabForm(Form*& reference) {
     reference = nullptr;
     reference = new Form();
     reference->ShowModal();
+#endif
 }

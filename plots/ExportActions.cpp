@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "forms/LabForm.h"
 #include "forms/ReportException.h"
+#include "forms/SaveFileAs.h"
 #include "forms/SaveFileDialog.h"
 #include "forms/SaveToFile.h"
 #include "ground/Regional.h"
@@ -94,13 +95,11 @@ void TExportActions::CopyPicture() {
 }
 
 void TExportActions::SavePicture() {
-    const TSaveChoice choice = ChooseSaveFile(window_, QStringLiteral("Сохранить изображение"),
-                                              window_->windowTitle(), PictureTypes());
-    if (choice.path.isEmpty())
-        return;
-    const TPictureFormat format = kPictureFormats[choice.type];
-    SaveToFile(choice.path,
-               [&](QIODevice& file) { return WriteChartPicture(*chart_, format, file); });
+    TChart* chart = chart_;
+    SaveFileAs(window_, QStringLiteral("Сохранить изображение"), window_->windowTitle(),
+               PictureTypes(), [chart](QIODevice& file, int type) {
+                   return WriteChartPicture(*chart, kPictureFormats[type], file);
+               });
 }
 
 void TExportActions::CopyPoints() {
@@ -114,9 +113,6 @@ void TExportActions::SavePoints() {
         return;
     // The text is made before the dialog: what is saved is the run the user asked for.
     const QByteArray text = SamplesCsvText(samples_(), columns_, DecimalSeparator()).toUtf8();
-    const TSaveChoice choice = ChooseSaveFile(window_, QStringLiteral("Сохранить точки"),
-                                              window_->windowTitle(), PointsTypes());
-    if (choice.path.isEmpty())
-        return;
-    SaveToFile(choice.path, [&](QIODevice& file) { return file.write(text) == text.size(); });
+    SaveFileAs(window_, QStringLiteral("Сохранить точки"), window_->windowTitle(), PointsTypes(),
+               [text](QIODevice& file, int) { return file.write(text) == text.size(); });
 }

@@ -1,6 +1,7 @@
 #include "roots/RootNumberFormat.h"
 
 #include "ground/Regional.h"
+#include "numeric/DecimalText.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,17 +24,17 @@ struct DecimalDigits {
 DecimalDigits WriteDigits(double value) {
     DecimalDigits result;
     result.negative = std::signbit(value);
-    char buffer[64];
     // Every double is exact in either type, so both write the same correctly rounded
     // digits; the software build has no extended writer of its own.
 #if LABS_SOFT_EXTENDED
-    const double magnitude = std::fabs(value);
+    const std::string text = ScientificDecimalText(std::fabs(value), kWrittenDigits - 1);
 #else
+    char buffer[64];
     const long double magnitude = std::fabs(static_cast<long double>(value));
-#endif
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                        std::chars_format::scientific, kWrittenDigits - 1);
     const std::string text(buffer, written.ptr);
+#endif
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] >= '0' && text[i] <= '9')

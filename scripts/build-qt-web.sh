@@ -107,6 +107,9 @@ make_emsdk_layout() {
 
 complete() { [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$recipe_id" ]; }
 
+# The first name a pattern gave (a glob expands in sorted order), or nothing.
+first_file() { if [ -e "$1" ]; then printf '%s\n' "$1"; fi; }
+
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 # An empty cache folder of the user's own (under /opt only root may make one).
@@ -153,7 +156,7 @@ cd "$work"
 
 # --- qtbase: Debian's source ---------------------------------------------------------
 apt-get source --download-only qt6-base >/dev/null
-dsc="$(ls qt6-base_"${qt_version}"[-+]*.dsc 2>/dev/null | head -n1)"
+dsc="$(first_file qt6-base_"${qt_version}"[-+]*.dsc)"
 if [ -z "$dsc" ]; then
   echo "The archive's qt6-base is not $qt_version, the version of the host's Qt tools" >&2
   exit 1
@@ -178,6 +181,8 @@ sed -i 's/^    if(exceptions_on)$/    if(exceptions_on OR EMSCRIPTEN)/' cmake/Qt
 grep -q 'if(exceptions_on OR EMSCRIPTEN)' cmake/QtFlagHandlingHelpers.cmake
 # Qt's platform target links programs with exception catching on when exceptions are;
 # their own code must be compiled for it as well, or its catch blocks are dropped.
+# ${wasmTarget} is CMake's variable, written into the file as it stands:
+# shellcheck disable=SC2016
 sed -i 's/^        set(disable_exceptions_catching 0)$/&\n        target_compile_options("${wasmTarget}" INTERFACE -fexceptions)/' \
   cmake/QtWasmHelpers.cmake
 grep -q 'INTERFACE -fexceptions' cmake/QtWasmHelpers.cmake
@@ -197,10 +202,13 @@ cd "$work"
 
 # --- Qt SVG ----------------------------------------------------------------------------
 # apt checks the archive's source against the signed lists.
-if apt-get source --download-only qt6-svg >/dev/null 2>&1 &&
-  ls qt6-svg_"${qt_version}"[-+]*.dsc >/dev/null 2>&1; then
-  dpkg-source -x --skip-patches "$(ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1)" qtsvg >/dev/null
-  ls qt6-svg_"${qt_version}"[-+]*.dsc | head -n1 | sed 's/\.dsc$//' > "$prefix/share/labs/qtsvg.source"
+svg_dsc=""
+if apt-get source --download-only qt6-svg >/dev/null 2>&1; then
+  svg_dsc="$(first_file qt6-svg_"${qt_version}"[-+]*.dsc)"
+fi
+if [ -n "$svg_dsc" ]; then
+  dpkg-source -x --skip-patches "$svg_dsc" qtsvg >/dev/null
+  echo "${svg_dsc%.dsc}" > "$prefix/share/labs/qtsvg.source"
 else
   echo "The archive serves no qt6-svg $qt_version source: using $qtsvg_vendor"
   echo "$qtsvg_sha256  $qtsvg_vendor" | sha256sum -c --quiet

@@ -5,14 +5,18 @@
 # run here; Qt's wasm build reads the host Qt's CMake description, which comes with
 # qt6-base-dev), GoogleTest's source to build it with emcc, the fonts the program
 # embeds, and what apt-get source needs. With the argument "browser", also Debian's
-# Chromium, in which the browser build is tried. Asks apt only for what is missing.
+# Chromium, in which the browser build is tried, and npm, which fetches the test's
+# driver (where Node came without it). Asks apt only for what is missing.
 set -euo pipefail
 
 packages=(cmake make ninja-build emscripten binaryen nodejs qt6-base-dev-tools qt6-base-dev
   googletest fonts-liberation python3 dpkg-dev xz-utils qt6-translations-l10n)
 for arg in "$@"; do
   case "$arg" in
-    browser) packages+=(chromium) ;;
+    browser)
+      packages+=(chromium)
+      command -v npm >/dev/null 2>&1 || packages+=(npm)
+      ;;
     *) echo "usage: $0 [browser]" >&2 && exit 2 ;;
   esac
 done

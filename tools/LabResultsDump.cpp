@@ -18,6 +18,7 @@
 #include "ground/FloatEnv.h"
 #include "ground/ParseReal.h"
 #include "ground/Regional.h"
+#include "numeric/DecimalText.h"
 #include "reports/DPartitionReport.h"
 #include "reports/HodographReport.h"
 #include "reports/NyquistReport.h"
@@ -28,7 +29,6 @@
 #include "tests/support/FakePlotTarget.h"
 
 #include <QCoreApplication>
-#include <charconv>
 #include <cinttypes>
 #include <cmath>
 #include <cstdint>
@@ -39,14 +39,6 @@
 #include <typeinfo>
 
 namespace {
-
-// Numbers as "%.17g" or "%.3f" would write them, but never in the C library's
-// locale (the toolkit sets it from the environment; a Russian one writes a comma).
-std::string NumberText(double value, std::chars_format format, int precision) {
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value, format, precision);
-    return std::string(text, written.ptr);
-}
 
 // The record of one case: appended text, hashed as it grows.
 class TRecord {
@@ -70,7 +62,9 @@ class TRecord {
         if (keep_) {
             char line[80];
             std::snprintf(line, sizeof line, "%s %016" PRIx64 " ", what, bits);
-            text_ += line + NumberText(value, std::chars_format::general, 17) + "\n";
+            // As "%.17g" writes it, but never in the C library's locale (the toolkit sets
+            // it from the environment; a Russian one writes a comma).
+            text_ += line + GeneralDecimalText(value, 17) + "\n";
         }
     }
     std::uint64_t Hash() const { return hash_; }
@@ -125,7 +119,9 @@ class TRecordingTarget : public FakePlotTarget {
 
 // Random numbers from the generator's own output, which the standard fixes bit for bit;
 // the library's distributions are not fixed, and the builds compared (another C++
-// library among them) must draw the same coefficients.
+// library among them) must draw the same coefficients. For the same reason every draw
+// is a statement of its own: the operands of one expression are evaluated in an order
+// each compiler chooses (GCC's and clang's differ).
 std::uint64_t Below(std::mt19937_64& random, std::uint64_t bound) {
     return random() % bound;
 }
@@ -150,15 +146,18 @@ std::string SmallIntegerText(std::mt19937_64& random) {
 // A number below 100 in magnitude with three decimals, as text: the digits are drawn as
 // digits, so no floating-point formatting is involved.
 std::string DecimalText(std::mt19937_64& random) {
-    return SignText(random) + std::to_string(Below(random, 100)) + "." + DigitsText(random, 3);
+    const std::string sign = SignText(random);
+    const std::string whole = std::to_string(Below(random, 100));
+    return sign + whole + "." + DigitsText(random, 3);
 }
 
 // A magnitude between 10^lowest and 10^(highest + 1), its exponent drawn evenly, as the
 // text of a mantissa with 15 decimals and a decimal exponent.
 std::string RandomMagnitude(std::mt19937_64& random, int lowest, int highest) {
     const int exponent = lowest + int(Below(random, std::uint64_t(highest - lowest + 1)));
-    return SignText(random) + std::to_string(1 + Below(random, 9)) + "." + DigitsText(random, 15) +
-           "e" + std::to_string(exponent);
+    const std::string sign = SignText(random);
+    const std::string first = std::to_string(1 + Below(random, 9));
+    return sign + first + "." + DigitsText(random, 15) + "e" + std::to_string(exponent);
 }
 
 // Coefficients as a student might type them and as nobody would: small integers,

@@ -12,6 +12,14 @@
 // The program reads the sticky flags to report its own faults: the analysis leaves
 // them, and the rest of the floating-point state, as it found them.
 
+// WebAssembly has no floating-point status flags: its <cfenv> names none (the build
+// defines the software arithmetic's three), and the hardware part of the checks below is
+// empty there.
+#if !defined(FE_INEXACT)
+#define FE_INEXACT 0
+#define FE_UNDERFLOW 0
+#endif
+
 namespace {
 
 int SoftFlags() {
@@ -45,7 +53,7 @@ TEST(AnalysisFloatState, AnalysisLeavesTheFlagsAsItFoundThem) {
         SetSoftFlags(raised & (FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW));
         const int soft = SoftFlags();
         AnalyseEveryLab();
-        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), raised) << raised;
+        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), raised & FE_ALL_EXCEPT) << raised;
         EXPECT_EQ(SoftFlags(), soft) << raised;
     }
     std::feclearexcept(FE_ALL_EXCEPT);
@@ -55,6 +63,8 @@ TEST(AnalysisFloatState, AnalysisLeavesTheFlagsAsItFoundThem) {
 TEST(AnalysisFloatState, AnalysisRoundsToNearestWhateverTheCallerSet) {
     const TNyquistAnalysis nearest = AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 5});
     ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
+    if (std::fegetround() != FE_UPWARD)
+        GTEST_SKIP() << "the platform rounds to nearest only";
     const TNyquistAnalysis upward = AnalyseNyquist({0.005, 0.135, 0.75, 1, 0, 0, 5});
     EXPECT_EQ(std::fegetround(), FE_UPWARD);
     std::fesetround(FE_TONEAREST);

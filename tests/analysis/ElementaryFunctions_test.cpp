@@ -31,6 +31,10 @@ TEST(AngleDegrees, WithinAFewUnitsOfTheLastPlace) {
 }
 
 TEST(DecimalLogarithm, WithinAFewUnitsOfTheLastPlace) {
+    // The reference must be more precise than the function: a C library whose long double
+    // logarithm is the double one (the browser's) cannot judge it.
+    if (std::log10(3.0L) == static_cast<long double>(std::log10(3.0)))
+        GTEST_SKIP() << "the C library's long double logarithm has a double's precision";
     long double worst = 0;
     for (long double x = 1e-4900L; x < 1e4900L; x *= 1.37L) {
         const long double expected = std::log10(x);

@@ -76,8 +76,10 @@ TEST(DottedLine, GivesThePixelsOfTheDottedPen) {
             }
         }
         ASSERT_EQ(direct, painted);
+        // The direct way was really taken, for many of the 2000 lines (how many depends
+        // on the C++ library's distributions: about 470 with libc++, over 500 with GCC's).
         if (c.scale == 1.0)
-            EXPECT_GT(directCount, 500); // the direct way was really taken
+            EXPECT_GT(directCount, 250);
         else
             EXPECT_EQ(directCount, 0);
     }

@@ -33,12 +33,15 @@ std::uint16_t X87ControlWord() {
 }
 
 // Whether any floating-point exception would trap: on x86-64 the mask bits of both
-// units (MinGW's C library has no fegetexcept), elsewhere the library's view.
+// units (MinGW's C library has no fegetexcept), in WebAssembly never (it has no traps,
+// nor a C library call to ask), elsewhere the library's view.
 bool AnyTrapEnabled() {
 #if defined(__x86_64__)
     std::uint32_t csr;
     asm volatile("stmxcsr %0" : "=m"(csr));
     return (X87ControlWord() & 0x3F) != 0x3F || (csr & 0x1F80) != 0x1F80;
+#elif defined(__EMSCRIPTEN__)
+    return false;
 #else
     return fegetexcept() != 0;
 #endif

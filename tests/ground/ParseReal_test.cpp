@@ -17,6 +17,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -28,6 +29,19 @@ struct Accepted {
 struct Rejected {
     const char* text;
 };
+
+// The C library's reading of a text in the C locale's format, whatever locale is in
+// force: from_chars, or where the C++ library has none (the browser's) strtod, in the
+// C locale these tests keep.
+double ReadInCFormat(const std::string& text) {
+#if defined(__cpp_lib_to_chars)
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+#else
+    return std::strtod(text.c_str(), nullptr);
+#endif
+}
 
 // Every test of this file runs under a comma locale unless it says otherwise.
 class ParseRealTest : public ::testing::Test {
@@ -157,8 +171,7 @@ TEST_F(ParseRealTest, AgreesWithStrtodWithinOneUlp) {
         std::string regional = c;
         regional[regional.find('.')] = ',';
 
-        double expected = 0; // from_chars: the C locale's format, whatever locale is in force
-        std::from_chars(c.data(), c.data() + c.size(), expected);
+        const double expected = ReadInCFormat(c);
         const double parsed = ParseCoefficient(QString::fromLatin1(regional.c_str()));
         ASSERT_LE(std::llabs(OrderedBits(parsed) - OrderedBits(expected)), 1)
             << regional << " gave " << parsed << ", strtod " << expected;
