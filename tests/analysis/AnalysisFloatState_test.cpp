@@ -50,10 +50,13 @@ TEST(AnalysisFloatState, AnalysisLeavesTheFlagsAsItFoundThem) {
         std::feclearexcept(FE_ALL_EXCEPT);
         if (raised)
             std::feraiseexcept(raised);
+        // Some C libraries raise a flag by arithmetic, which may raise another with it
+        // (an underflow is inexact too): what counts is what was raised before.
+        const int hardware = std::fetestexcept(FE_ALL_EXCEPT);
         SetSoftFlags(raised & (FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW));
         const int soft = SoftFlags();
         AnalyseEveryLab();
-        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), raised & FE_ALL_EXCEPT) << raised;
+        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), hardware) << raised;
         EXPECT_EQ(SoftFlags(), soft) << raised;
     }
     std::feclearexcept(FE_ALL_EXCEPT);
