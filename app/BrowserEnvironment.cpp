@@ -15,25 +15,33 @@
 
 namespace {
 
-// On a desktop the window manager activates each window that opens, so that the keys
-// work in it at once; the browser's platform activates a window only when it is
-// clicked. A window of the program is activated once it is on the screen.
+// On a desktop the window manager activates each window that opens, and the window
+// it belongs to when it closes, so that the keys work there at once; the browser's
+// platform activates a window only when it is clicked. A window of the program is
+// activated once it is on the screen, and its owner once it has gone.
 class TActivateShownWindows : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
+        if ((event->type() != QEvent::Show && event->type() != QEvent::Hide) ||
+            !watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
         const Qt::WindowType type = widget->windowType();
-        if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog)) {
-            QTimer::singleShot(0, widget, [widget] {
-                if (widget->isVisible())
-                    widget->activateWindow();
-            });
+        if (!widget->isWindow() || (type != Qt::Window && type != Qt::Dialog))
+            return false;
+        QWidget* activated = widget;
+        if (event->type() == QEvent::Hide) {
+            activated = widget->parentWidget() ? widget->parentWidget()->window() : nullptr;
+            if (!activated)
+                return false;
         }
+        QTimer::singleShot(0, activated, [activated] {
+            if (activated->isVisible())
+                activated->activateWindow();
+        });
         return false;
     }
 };

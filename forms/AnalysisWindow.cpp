@@ -34,11 +34,20 @@ QString FrequencyText(double value) {
     return QString::number(value, 'g', 6).replace(QLatin1Char('.'), DecimalSeparator());
 }
 
+// A window of its own beside the lab. The browser's platform shows a plain window full
+// screen, over the lab and the marks it draws: there it is a dialog, a window in the page
+// with its caption, beside the lab where the page has room.
+#ifdef Q_OS_WASM
+constexpr Qt::WindowType kWindowType = Qt::Dialog;
+#else
+constexpr Qt::WindowType kWindowType = Qt::Window;
+#endif
+
 } // namespace
 
 TAnalysisWindow::TAnalysisWindow(QWidget* lab, const QString& title, const QString& saveName,
                                  const TParts& parts)
-    : QDialog(lab, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QDialog(lab, kWindowType | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint),
       saveName_(saveName) {
     setObjectName(QStringLiteral("AnalysisWindow"));
@@ -185,7 +194,7 @@ bool TAnalysisWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != edtUpperFrequency || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const QString text = keyEvent->text();
+    const QString text = TypedText(keyEvent);
     const int code = keyEvent->key();
     if (text.isEmpty() || code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Delete)
         return false;

@@ -1,5 +1,7 @@
 #include "forms/KeystrokeFilter.h"
 
+#include <QKeyEvent>
+
 KeystrokeOutcome FilterKeystroke(QChar key, bool minusAllowed, QChar decimalSeparator) {
     KeystrokeOutcome outcome;
     const char16_t code = key.unicode();
@@ -15,4 +17,16 @@ KeystrokeOutcome FilterKeystroke(QChar key, bool minusAllowed, QChar decimalSepa
                       (k == '-' && minusAllowed);
     outcome.key = keep ? kept : QChar();
     return outcome;
+}
+
+QString TypedText(const QKeyEvent* event) {
+#ifdef Q_OS_WASM
+    if (event->text().isEmpty()) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return QStringLiteral("\r");
+        if (event->key() == Qt::Key_Escape)
+            return QStringLiteral("\x1b");
+    }
+#endif
+    return event->text();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
+
+class QKeyEvent;
 
 // What the coefficient fields do with one typed character. Enter runs the lab and
 // Esc closes the window; a typed '.' or ',' becomes the regional decimal separator
@@ -13,3 +16,7 @@ struct KeystrokeOutcome {
 };
 
 KeystrokeOutcome FilterKeystroke(QChar key, bool minusAllowed, QChar decimalSeparator);
+
+// The character a key press types, as a desktop gives it: the browser's platform gives
+// Enter and Esc none, where a desktop gives CR and ESC, on which the filter acts.
+QString TypedText(const QKeyEvent* event);

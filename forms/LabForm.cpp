@@ -37,20 +37,6 @@ class TopLineBevel : public QFrame {
     }
 };
 
-// The character a key press types. The browser's platform gives Enter and Esc none,
-// where a desktop gives CR and ESC, on which the keystroke filter acts.
-QString TypedText(const QKeyEvent* event) {
-#ifdef Q_OS_WASM
-    if (event->text().isEmpty()) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            return QStringLiteral("\r");
-        if (event->key() == Qt::Key_Escape)
-            return QStringLiteral("\x1b");
-    }
-#endif
-    return event->text();
-}
-
 } // namespace
 
 TLabForm::TLabForm(const QString& caption, const QSize& clientSize, const LabPanelLayout& layout)
