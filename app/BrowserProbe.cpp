@@ -2,6 +2,7 @@
 
 #include "app/untMain.h"
 #include "chart/Chart.h"
+#include "forms/AnalysisWindow.h"
 #include "forms/LabForm.h"
 #include "ground/Regional.h"
 #include "rootlab/ReportMemo.h"
@@ -148,6 +149,13 @@ std::string Probe() {
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (const auto* lab = qobject_cast<const TLabForm*>(window); lab && lab->isVisible())
             state["lab"] = Lab(lab);
+    // The analysis window of the open lab, while it is shown.
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (const auto* analysis = qobject_cast<const TAnalysisWindow*>(window);
+            analysis && analysis->isVisible())
+            state["analysis"] = QJsonObject{{"text", analysis->Text()},
+                                            {"title", analysis->windowTitle()},
+                                            {"active", analysis->isActiveWindow()}};
     if (QToolTip::isVisible())
         state["tooltip"] = QToolTip::text();
     return QJsonDocument(state).toJson(QJsonDocument::Compact).toStdString();

@@ -472,6 +472,41 @@ try {
   check(saved === `${copied.replaceAll('\t', ';')}`,
     'the download holds the copied points with the Russian field separator');
 
+  // The analysis (Ctrl+Shift+A) of the last run: the Linux build's text, digit for digit.
+  // A range typed in its field runs the lab over it; the lab's own range brings the
+  // picture back; Esc closes it, back in the lab.
+  const linuxAnalysis = fs.readFileSync(path.join(linuxShots, 'nyquist-analysis.txt'), 'utf8');
+  await press('KeyA', ['Control', 'Shift']);
+  state = await waitFor('the analysis window', (s) => s.analysis?.active);
+  check(state.analysis.text === linuxAnalysis,
+    'Ctrl+Shift+A shows the analysis, the Linux build\'s text digit for digit',
+    JSON.stringify(state.analysis.text));
+  await page.screenshot({ path: path.join(out, 'analysis.png') });
+  const defaultRanges = state.lab.chart.ranges;
+  const typeRange = async (value) => {
+    for (let i = 0; i < 12 && (await probe()).focus?.name !== 'edtUpperFrequency'; ++i)
+      await press('Tab');
+    await press('Home');
+    await press('End', ['Shift']);
+    await press('Backspace');
+    await typeText(value);
+    await press('Enter');
+  };
+  await typeRange('20');
+  state = await waitFor('the run over 0..20', (s) =>
+    s.analysis?.text.includes('Частоты на графике: от 0 до 20\n') &&
+    JSON.stringify(s.lab.chart.ranges) !== JSON.stringify(defaultRanges));
+  check(true, 'a range typed in the analysis runs the lab over it');
+  await typeRange('10');
+  state = await waitFor('the lab\'s own range again', (s) =>
+    s.analysis?.text === linuxAnalysis &&
+    JSON.stringify(s.lab.chart.ranges) === JSON.stringify(defaultRanges));
+  check(true, 'the lab\'s own range gives the first picture and analysis again');
+  await press('Escape');
+  state = await waitFor('the analysis to close, back in the lab', (s) => !s.analysis &&
+    windowNamed(s, 'frmAFCHX')?.active && s.focus?.class === 'QLineEdit');
+  check(true, 'Esc closes the analysis, back in the lab');
+
   // Faults of the arithmetic, from the software extended type's own flags: 0/0 when the
   // denominator is zero for every frequency; a division by zero when it is a subnormal
   // a3 = 1e-320, whose square is stored as zero.
