@@ -1,6 +1,7 @@
 #include "numeric/DecimalWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -151,7 +152,10 @@ std::string ExponentText(int exponent) {
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10)
         text += '0';
-    return text + std::to_string(magnitude);
+    // Integer to_chars: no locale, and every C++ library has it.
+    char digits[8];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, magnitude);
+    return text.append(digits, written.ptr);
 }
 
 // d.ddd followed by the exponent.
