@@ -1,5 +1,6 @@
 #include "chart/PixelLine.h"
 
+#include "chart/SegmentClip.h"
 #include "chart/ShapeClip.h"
 
 #include <QLineF>
@@ -14,28 +15,13 @@ namespace {
 // The raster engine works in fixed point: keep coordinates well inside its range.
 constexpr double SafeLimit = 100000.0;
 
-// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is
-// inside.
+// Cuts the segment to the rectangle; false when nothing of it is inside.
 bool CutToRect(QLineF& line, double left, double top, double right, double bottom) {
     const double x0 = line.x1(), y0 = line.y1();
     const double dx = line.dx(), dy = line.dy();
     double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0) {
-            if (q[k] < 0)
-                return false;
-            continue;
-        }
-        const double r = q[k] / p[k];
-        if (p[k] < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1)
-            return false;
-    }
+    if (!ClipSegmentToEdges(x0, y0, dx, dy, left, top, right, bottom, t0, t1))
+        return false;
     line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
     return true;
 }

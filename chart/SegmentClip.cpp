@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-bool ClipSegment(const QPointF& a, const QPointF& b, const QRectF& rect, double& t0, double& t1) {
+bool ClipSegmentToEdges(double x0, double y0, double dx, double dy, double left, double top,
+                        double right, double bottom, double& t0, double& t1) {
     // Liang-Barsky: each edge bounds the parameter from one side.
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - rect.left(), rect.right() - a.x(), a.y() - rect.top(),
-                         rect.bottom() - a.y()};
+    const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
     t0 = 0;
     t1 = 1;
     for (int k = 0; k < 4; ++k) {
@@ -25,6 +24,11 @@ bool ClipSegment(const QPointF& a, const QPointF& b, const QRectF& rect, double&
             return false;
     }
     return true;
+}
+
+bool ClipSegment(const QPointF& a, const QPointF& b, const QRectF& rect, double& t0, double& t1) {
+    return ClipSegmentToEdges(a.x(), a.y(), b.x() - a.x(), b.y() - a.y(), rect.left(), rect.top(),
+                              rect.right(), rect.bottom(), t0, t1);
 }
 
 QPointF PointAlong(const QPointF& a, const QPointF& b, double t) {
