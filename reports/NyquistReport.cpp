@@ -43,6 +43,25 @@ bool Drawable(TExtended x, TExtended y) {
     return std::isfinite(static_cast<double>(x)) && std::isfinite(static_cast<double>(y));
 }
 
+const QString kUncertainCrossings =
+    QStringLiteral("  (вычислено на пределе точности: возможна ещё пара близких пересечений)");
+
+// Ends a crossover's line (a touch, or beyond the drawn range) and adds it, with its
+// point to mark where it is drawn.
+void AddCrossoverLine(QString line, TExtended omega, TExtended re, TExtended im, bool touching,
+                      double upper, TAnalysisReport& report) {
+    if (touching)
+        line += QStringLiteral(", касание");
+    if (omega > upper) {
+        line += BeyondRangeNote(upper);
+        report.beyondDrawnRange = true;
+    } else if (Drawable(re, im)) {
+        report.points.push_back({static_cast<double>(re), static_cast<double>(im),
+                                 QStringLiteral("ω = ") + AnalysisNumber(omega)});
+    }
+    report.lines << line;
+}
+
 void AddPhaseCrossovers(const TNyquistAnalysis& a, double upper, TAnalysisReport& report) {
     report.lines << QStringLiteral("Пересечения отрицательной вещественной полуоси (запас по "
                                    "амплитуде):");
@@ -58,20 +77,10 @@ void AddPhaseCrossovers(const TNyquistAnalysis& a, double upper, TAnalysisReport
             QStringLiteral("  ω = %1: R = %2; запас по амплитуде %3 (%4 дБ)")
                 .arg(AnalysisNumber(crossover.omega), AnalysisNumber(crossover.re),
                      AnalysisNumber(crossover.gainMargin), AnalysisNumber(crossover.gainMarginDb));
-        if (crossover.touching)
-            line += QStringLiteral(", касание");
-        if (crossover.omega > upper) {
-            line += BeyondRangeNote(upper);
-            report.beyondDrawnRange = true;
-        } else if (Drawable(crossover.re, 0)) {
-            report.points.push_back({static_cast<double>(crossover.re), 0,
-                                     QStringLiteral("ω = ") + AnalysisNumber(crossover.omega)});
-        }
-        report.lines << line;
+        AddCrossoverLine(line, crossover.omega, crossover.re, 0, crossover.touching, upper, report);
     }
     if (a.phaseCrossoverUncertain)
-        report.lines << QStringLiteral("  (вычислено на пределе точности: возможна ещё пара "
-                                       "близких пересечений)");
+        report.lines << kUncertainCrossings;
 }
 
 void AddGainCrossovers(const TNyquistAnalysis& a, double upper, TAnalysisReport& report) {
@@ -90,21 +99,11 @@ void AddGainCrossovers(const TNyquistAnalysis& a, double upper, TAnalysisReport&
             line += QStringLiteral("; arg W = %1; запас по фазе %2")
                         .arg(DegreesText(crossover.phaseDegrees),
                              DegreesText(crossover.phaseMarginDegrees));
-        if (crossover.touching)
-            line += QStringLiteral(", касание");
-        if (crossover.omega > upper) {
-            line += BeyondRangeNote(upper);
-            report.beyondDrawnRange = true;
-        } else if (Drawable(crossover.re, crossover.im)) {
-            report.points.push_back({static_cast<double>(crossover.re),
-                                     static_cast<double>(crossover.im),
-                                     QStringLiteral("ω = ") + AnalysisNumber(crossover.omega)});
-        }
-        report.lines << line;
+        AddCrossoverLine(line, crossover.omega, crossover.re, crossover.im, crossover.touching,
+                         upper, report);
     }
     if (a.gainCrossoverUncertain)
-        report.lines << QStringLiteral("  (вычислено на пределе точности: возможна ещё пара "
-                                       "близких пересечений)");
+        report.lines << kUncertainCrossings;
 }
 
 void AddAxisPoles(const TNyquistAnalysis& a, double upper, TAnalysisReport& report) {
